@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 DEMO_DIR   = $(BUILD)/demo
 DEMO_KEY   = 12345678
 
-.PHONY: all deps build test run sanitize fuzz bench format clean
+.PHONY: all deps build test run sanitize fuzz bench format screenshots clean
 
 all: build
 
@@ -43,6 +43,10 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do $$b; done
+
+# The controls gallery rendered offscreen to PNG files under build/screenshots.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/examples/gallery/controls-gallery --screenshots $(BUILD)/screenshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
