@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QUrl>
 
@@ -274,12 +273,7 @@ void TTextLbl::ApplyGeometry(int bottom) {
 void TTextLbl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!FTransparent) painter.fillRect(rect(), FColor);
-    if (FMode == tlmVisionImpaired && hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = FColor;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (FMode == tlmVisionImpaired && hasFocus()) PaintFocusRect(painter);
     if (FText.isEmpty()) {
         PaintComponentName(painter);
     } else {
@@ -291,6 +285,13 @@ void TTextLbl::paintEvent(QPaintEvent*) {
     }
     PaintFrame(painter);
     PaintBevels(painter);
+}
+
+// Drawn whatever the style, since styles show focus only after keyboard navigation.
+void TTextLbl::PaintFocusRect(QPainter& painter) {
+    painter.setPen(QPen(FFontColor, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TTextLbl::PaintComponentName(QPainter& painter) {
