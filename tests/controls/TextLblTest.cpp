@@ -2,6 +2,7 @@
 
 #include "TextLbl.h"
 #include "Beep.h"
+#include "ui_TextLblForm.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
@@ -97,16 +98,24 @@ private slots:
         QCOMPARE(fresh.focusPolicy(), Qt::NoFocus);
     }
 
-    // The properties a form description sets go through the meta-object, as uic's code does.
-    void formDescriptionsSetPropertiesByName() {
-        QVERIFY(label->setProperty("Text", QStringList{"<s2>Two", "<s3>Three"}));
-        QVERIFY(label->setProperty("CurrentSection", 3));
-        QVERIFY(label->setProperty("Kind", TTextLbl::tlkDanger));
-        QVERIFY(label->setProperty("Tag", 1268));
-        QCOMPARE(label->property("plainTextLines").toStringList(), QStringList({"", "Three"}));
-        QCOMPARE(label->kind(), TTextLbl::tlkDanger);
-        QCOMPARE(label->color(), QColor(Qt::white));
-        QCOMPARE(label->property("Tag").toInt(), 1268);
+    // Screens are form descriptions compiled by uic, which sets the properties by name.
+    void formDescriptionsCarryTheProperties() {
+        QWidget screen;
+        Ui::TextLblForm ui;
+        ui.setupUi(&screen);
+        TTextLbl* box = ui.TextLblYellowBox;
+        box->setOnScreenTag([](int id) { return id == 99998 ? QString("2003") : QString(); });
+        QCOMPARE(box->kind(), TTextLbl::tlkAttention);
+        QCOMPARE(box->mode(), TTextLbl::tlmVisionImpaired);
+        QCOMPARE(box->bevelOuter(), TTextLbl::bvRaised);
+        QCOMPARE(box->lineSpacing(), 12);
+        QCOMPARE(box->property("Tag").toInt(), 1266);
+        QCOMPARE(box->color(), QColor(Qt::white)); // set by the kind
+        // Runs are joined with one blank, the hidden first line leaves an empty entry.
+        QCOMPARE(box->plainTextLines(),
+                 QStringList({"", "Enter the start of the period, or 01/07/ 2003 if it began "
+                                  "before the year."}));
+        QCOMPARE(box->height(), 32); // one line, raised to the attention icon
     }
 
     void sectionsChooseTheLinesShown_data() {
@@ -215,15 +224,16 @@ private slots:
     void unreadableNumbersBeepOnlyForPositionAndStyle() {
         QFETCH(QString, command);
         QFETCH(int, expectedBeeps);
-        label->hide(); // one layout, no paint
         label->setText({"before <" + command + ";T1>after"});
+        QCOMPARE(beeps, 0); // measuring is quiet
+        Render(*label);
         QCOMPARE(beeps, expectedBeeps);
         QCOMPARE(label->plainTextLines().first(), "before after"); // the group goes on
     }
 
     void commandsInHiddenSectionsDoNotBeep() {
-        label->hide();
         label->setText({"<s2;S;Tx>hidden"});
+        Render(*label);
         QCOMPARE(beeps, 0);
     }
 
