@@ -30,7 +30,8 @@ const QPixmap& KindIcon(TTextLbl::TTextLblKind kind) {
         QPixmap(":/vesk/controls/attention.png"),
         QPixmap(":/vesk/controls/danger.png"),
     };
-    return icons[kind];
+    const bool known = kind >= TTextLbl::tlkNone && kind <= TTextLbl::tlkDanger;
+    return icons[known ? kind : TTextLbl::tlkNone];
 }
 
 // Screen readers read the label's text as shown, without its commands.
@@ -113,27 +114,35 @@ void TTextLbl::setText(const QStringList& lines) {
 void TTextLbl::setLineSpacing(int tenths) {
     Change(FLineSpacing, tenths);
 }
+
 void TTextLbl::setCurrentSection(int section) {
     Change(FCurrentSection, section);
 }
+
 void TTextLbl::setCalculateHeight(bool on) {
     Change(FCalculateHeight, on);
 }
+
 void TTextLbl::setBottomMargin(int margin) {
     Change(FBottomMargin, margin);
 }
+
 void TTextLbl::setParentBottomMargin(int margin) {
     Change(FParentBottomMargin, margin);
 }
+
 void TTextLbl::setTransparent(bool on) {
     Change(FTransparent, on);
 }
+
 void TTextLbl::setBevelInner(TBevelCut cut) {
     Change(FBevelInner, cut);
 }
+
 void TTextLbl::setBevelOuter(TBevelCut cut) {
     Change(FBevelOuter, cut);
 }
+
 void TTextLbl::setBevelWidth(int width) {
     Change(FBevelWidth, width);
 }

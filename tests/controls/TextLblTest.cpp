@@ -474,6 +474,8 @@ private slots:
             label->setMode(generator.bounded(2) ? TTextLbl::tlmVisionImpaired
                                                 : TTextLbl::tlmStandard);
             label->setCalculateHeight(generator.bounded(2));
+            label->setKind(TTextLbl::TTextLblKind(generator.bounded(4)));
+            label->setBevelOuter(TTextLbl::TBevelCut(generator.bounded(4)));
             label->setZoom(generator.bounded(1, 4), generator.bounded(1, 4));
             label->setText(text);
             QCOMPARE(label->plainTextLines().size(), text.size());
