@@ -108,6 +108,8 @@ void TTextLbl::Change(T& member, const T& value) {
 
 void TTextLbl::setText(const QStringList& lines) {
     FText = lines;
+    FHoverKind = TLinkKind::None; // the regions are about to change; the next move finds its own
+    FHoverId = 0;
     Relayout();
 }
 
