@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {Gaps}},
         TMaritalCase{"second spouse not named",
                      {{"Sam", "01/07/2003", "31/12/2003"}, {"Single", "01/01/2004", "30/06/2004"}},
-                     {"21|1|Alex Not in marital status table"}}));
+                     {"21|1|Alex Not in marital status table"}}),
+    CaseName<TMaritalCase>);
 
 TEST_F(CompletenessTest, DependantIncomeAndCircumstancesByAge) {
     Settled()

@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         TEligibilityCase{"26 weeks away, threshold count", LongAway, tpThresholdCount, "01/09/2003",
                          true},
         TEligibilityCase{"left for good", [] { return LongAway().LeftForGood(); }, tpThresholdCount,
-                         "01/09/2003", false}));
+                         "01/09/2003", false}),
+    CaseName<TEligibilityCase>);
 
 using TTrips = std::vector<std::pair<std::string, std::string>>;
 
@@ -180,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
                       true,
                       {{"01/01/1990", "30/06/2000"}},
                       "01/07/2003",
-                      false}));
+                      false}),
+    CaseName<TOverseasCase>);
 
 TEST_F(DayTestsTest, ResidencyTable) {
     EXPECT_TRUE(ResidentOn(YearStart));
