@@ -610,6 +610,7 @@ bool DeleteAllVeskData() {
     if (answer != mrYes) return false;
     for (int tag : filled)
         ClearField(tag);
+    SetDataModified(true);
     RunState().ScreenHistory.clear();
     return true;
 }
