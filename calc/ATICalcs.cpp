@@ -57,7 +57,7 @@ bool ApplyEvents(int dep, bool state, std::string_view start, std::string_view e
         if (!isStart && event != end) continue;
         const auto date = StoredDate(rows.Cell(row, 0));
         if (!date || *date <= latest) continue;
-        const bool applies = isStart || endsOnItsDay ? *date <= d : *date < d;
+        const bool applies = (isStart || endsOnItsDay) ? *date <= d : *date < d;
         if (!applies) continue;
         state = isStart;
         latest = *date;
