@@ -210,10 +210,13 @@ TDataType GetFieldType(int tag) {
 
 void SetFieldType(int tag, TDataType type) {
     TFieldSlot* slot = SlotOf(tag);
-    if (!slot) return;
-    if (slot->type == dtString) slot->text.clear();
-    if (slot->type == dtList) slot->list.reset();
+    if (!slot || slot->type == type) return;
+    // An amount survives a change between the amount types; nothing else carries over.
+    const bool keepAmount = IsAmountType(slot->type) && IsAmountType(type);
+    TRawValue value = slot->value;
+    Reset(*slot);
     slot->type = type;
+    if (keepAmount) slot->value = value;
 }
 
 void ClearField(int tag) {

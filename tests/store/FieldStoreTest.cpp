@@ -190,6 +190,18 @@ TEST_F(StoreTest, CheckingOneMemberOfAPairUnchecksTheOther) {
     EXPECT_TRUE(FieldChecked(12));
 }
 
+TEST_F(StoreTest, SetFieldTypeKeepsOnlyAnAmount) {
+    SetFieldVal(110, 12.34L);
+    SetFieldType(110, dtCurrencyCnt);
+    EXPECT_EQ(FieldAsText(110), "12.34");
+    SetFieldStr(111, "a long text to drop");
+    SetFieldType(111, dtCurrency);
+    EXPECT_TRUE(FieldEmpty(111));
+    SetFieldChecked(112);
+    SetFieldType(112, dtNumeric);
+    EXPECT_EQ(GetFieldVal(112), 0);
+}
+
 TEST_F(StoreTest, ClearFieldKeepsTheTypeOfSmallTextButDropsLongText) {
     SetFieldStr(100, "short");
     ClearField(100);
