@@ -1,32 +1,15 @@
 // vesk-tool's calculation commands on real data files built with `vesk-tool build`.
 
+#include "../support/ToolRun.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-
-struct TRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-TRun RunTool(const std::string& arguments) {
-    TRun run;
-    FILE* pipe = ::popen((std::string(VESK_TOOL) + " " + arguments + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string Entry(int instance, int tag, const std::string& type, const std::string& value) {
     return R"({"instance": )" + std::to_string(instance) + R"(, "tag": )" + std::to_string(tag) +
@@ -69,7 +52,7 @@ protected:
                                    ",\n" + DependantEntries(2, "Noah", "02/11/1999", false) +
                                    "]}}}\n";
         const std::string file = (folder_ / "RETURN.TAX").string();
-        const TRun built = RunTool("build " + json + " " + file + " --key 12345678");
+        const TToolRun built = RunTool("build " + json + " " + file + " --key 12345678");
         EXPECT_EQ(built.exitCode, 0) << built.output;
         return file;
     }
@@ -79,21 +62,22 @@ protected:
 
 TEST_F(CalcToolTest, CheckRelevantAndChanges) {
     const std::string file = BuildReturn();
-    const TRun check = RunTool("check " + file + " --key 12345678");
+    const TToolRun check = RunTool("check " + file + " --key 12345678");
     EXPECT_EQ(check.exitCode, 0);
     EXPECT_EQ(check.output, "32\t1\tDependant circumstance data incomplete\n"
                             "51\t-1\tDependant maintenance information required\n");
-    const TRun relevant = RunTool("relevant " + file + " --key 12345678");
+    const TToolRun relevant = RunTool("relevant " + file + " --key 12345678");
     EXPECT_EQ(relevant.exitCode, 0);
     EXPECT_EQ(relevant.output, "0=Mia\n");
-    const TRun changes = RunTool("changes " + file + " --key 12345678");
+    const TToolRun changes = RunTool("changes " + file + " --key 12345678");
     EXPECT_EQ(changes.exitCode, 0);
     EXPECT_EQ(changes.output, "01/07/2003\n14/03/2004\n02/11/2003\n");
 }
 
 TEST_F(CalcToolTest, DaysReportsEveryTestOfADay) {
     const std::string file = BuildReturn();
-    const TRun day = RunTool("days " + file + " --key 12345678 --from 14/03/2004 --to 14/03/2004");
+    const TToolRun day =
+        RunTool("days " + file + " --key 12345678 --from 14/03/2004 --to 14/03/2004");
     EXPECT_EQ(day.exitCode, 0);
     EXPECT_EQ(day.output,
               R"({"day":"14/03/2004","resident":true,"blind":false,"direct":false,"spouse":-1,)"
@@ -102,7 +86,7 @@ TEST_F(CalcToolTest, DaysReportsEveryTestOfADay) {
               R"({"threshold":false,"maintenance":false,"profile":false}],)"
               R"("family_income":20000,"base":37109,"higher":77234,"family_test":true})"
               "\n");
-    const TRun year = RunTool("days " + file + " --key 12345678");
+    const TToolRun year = RunTool("days " + file + " --key 12345678");
     EXPECT_EQ(year.exitCode, 0);
     std::istringstream lines(year.output);
     std::string line, first, last;
@@ -119,7 +103,7 @@ TEST_F(CalcToolTest, DaysReportsEveryTestOfADay) {
 TEST_F(CalcToolTest, UnreadableDateIsBadData) {
     const std::string file = BuildReturn("31/02/1996");
     for (const char* command : {"check", "relevant", "changes", "days"}) {
-        const TRun run = RunTool(std::string(command) + " " + file + " --key 12345678");
+        const TToolRun run = RunTool(std::string(command) + " " + file + " --key 12345678");
         EXPECT_EQ(run.exitCode, 1) << command;
         EXPECT_NE(run.output.find("31/02/1996"), std::string::npos) << run.output;
     }
