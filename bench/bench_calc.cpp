@@ -79,13 +79,7 @@ void BuildLargeFamily(double claimantIncome) {
 }
 
 // Quiet: the benchmarks measure the calculation, not the terminal.
-class TSilentPrompter : public TPrompter {
-public:
-    int ShowMessageBox(const std::string&, TMsgKind, TMsgButtons buttons,
-                       TMsgButton defaultButton) override {
-        return DefaultResult(buttons, defaultButton);
-    }
-} silent;
+TSilentPrompter silent;
 
 void BM_RelevanceEveryDateWalked(benchmark::State& state) {
     SetPrompter(&silent);
