@@ -158,4 +158,5 @@ private:
     bool FUseRounding = true, FCapitaliseWords = false, FChangeFocusColor = true;
     bool FEdited = false;
     bool FExiting = false;
+    bool FReturning = false;
 };
