@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -462,9 +463,9 @@ bool TXGrid::Owns(const QWidget* widget) const {
 }
 
 void TXGrid::OnFocusChanged(QWidget* old, QWidget* now) {
+    const bool byKeyboard = std::exchange(FEnteringByKeyboard, false);
     if (FChecking || !now || now->window() != window()) return;
-    if (Owns(now) && !Owns(old)) {
-        if (QApplication::mouseButtons() != Qt::NoButton) return;
+    if (byKeyboard && Owns(now) && !Owns(old)) {
         // Posted so that it happens after the focus change.
         QTimer::singleShot(0, this, [this] { MoveWithoutCheck(FirstTabStop(), 1); });
     } else if (Owns(old) && !Owns(now)) {
@@ -472,6 +473,10 @@ void TXGrid::OnFocusChanged(QWidget* old, QWidget* now) {
         if (!CheckCell()) SetCells(Col(), Row(), QString());
         FChecking = false;
     }
+}
+
+void TXGrid::EnteredByKeyboard() {
+    FEnteringByKeyboard = true;
 }
 
 void TXGrid::LeaveGrid(bool forward) {
@@ -585,7 +590,9 @@ bool TXGrid::HandleGridKey(QKeyEvent* event) {
                 FPickList->Search(event->text()[0]);
                 return true;
             }
-            return false;
+            if (key == Qt::Key_Alt || key == Qt::Key_Control || key == Qt::Key_Shift) return false;
+            ClosePickList(false);
+            break;
         }
     }
     if (key == Qt::Key_Tab && mods == Qt::NoModifier) {

@@ -91,6 +91,8 @@ public:
     void TogglePickList();
     void ClosePickList(bool accept);
     void RaiseEllipsis();
+    // The editor took the focus by Tab or Backtab (from outside the grid if it was outside).
+    void EnteredByKeyboard();
 
 signals:
     void PicklistDropdown(int col, int row, QStringList& picklist);
@@ -144,6 +146,7 @@ private:
     bool FMovingQuietly = false;
     bool FChecking = false;
     bool FLoadingEditor = false;
+    bool FEnteringByKeyboard = false;
     TXGridInplaceEdit* FEditor;
     TPopupListbox* FPickList;
 };
