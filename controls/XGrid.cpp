@@ -56,6 +56,30 @@ private:
     TXGrid* FGrid;
 };
 
+// Titles inset by 4 pixels left and right and 2 top and bottom, word-wrapped, always in black.
+class TTitleHeader : public QHeaderView {
+public:
+    TTitleHeader(TXGrid* grid) : QHeaderView(Qt::Horizontal, grid), FGrid(grid) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        painter->save();
+        painter->fillRect(rect, FGrid->fixedColor());
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawLine(rect.topRight(), rect.bottomRight());
+        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+        const QTableWidgetItem* title = FGrid->horizontalHeaderItem(section);
+        painter->setPen(Qt::black);
+        if (title)
+            painter->drawText(rect.adjusted(4, 2, -4, -2),
+                              int(title->textAlignment()) | Qt::TextWordWrap, title->text());
+        painter->restore();
+    }
+
+private:
+    TXGrid* FGrid;
+};
+
 Qt::Alignment TitleAlignment(int code) {
     switch (code) {
     case 1:
@@ -100,6 +124,7 @@ TXGrid::TXGrid(QWidget* parent)
     : QTableWidget(parent), FFixedColor(palette().color(QPalette::Button)),
       FEditor(new TXGridInplaceEdit(this, viewport())), FPickList(new TPopupListbox(this)) {
     setItemDelegate(new TCellDelegate(this));
+    setHorizontalHeader(new TTitleHeader(this));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setTabKeyNavigation(false);
@@ -178,11 +203,7 @@ void TXGrid::setTitleLines(int lines) {
 
 void TXGrid::setFixedColor(const QColor& color) {
     FFixedColor = color;
-    horizontalHeader()->setStyleSheet(
-        QString("QHeaderView::section { background-color: %1; color: black; padding: 2px 4px;"
-                " border: none; border-right: 1px solid palette(mid);"
-                " border-bottom: 1px solid palette(mid); }")
-            .arg(color.name()));
+    horizontalHeader()->viewport()->update();
 }
 
 void TXGrid::Zoom(int fromPercent, int toPercent) {
