@@ -142,8 +142,8 @@ TXGrid::TXGrid(QWidget* parent)
     });
     connect(FPickList, &TPopupListbox::Accepted, this, &TXGrid::AcceptPick);
     connect(qApp, &QApplication::focusChanged, this, &TXGrid::OnFocusChanged);
-    SetColCount(1);
-    SetRowCount(DefaultRowCount);
+    setColCount(1);
+    setRowCount(DefaultRowCount);
     setFixedColor(FFixedColor);
     setTitleLines(1);
 }
@@ -156,7 +156,7 @@ TXGrid::~TXGrid() {
 
 void TXGrid::setDisplay(const QStringList& lines) {
     FDisplay = lines;
-    if (!lines.isEmpty()) SetColCount(lines.size());
+    if (!lines.isEmpty()) setColCount(lines.size());
     ReadDefinitions();
 }
 
@@ -180,13 +180,13 @@ void TXGrid::ApplyTitles() {
     }
 }
 
-void TXGrid::SetColCount(int count) {
+void TXGrid::setColCount(int count) {
     setColumnCount(std::max(1, count));
     ReadDefinitions();
 }
 
-void TXGrid::SetRowCount(int count) {
-    setRowCount(std::max(1, count - 1));
+void TXGrid::setRowCount(int count) {
+    QTableWidget::setRowCount(std::max(1, count - 1));
     if (currentRow() < 0) MoveWithoutCheck(FirstTabStop(), 1);
 }
 
@@ -264,7 +264,7 @@ void TXGrid::LoadFromList(const QStringList& list) {
     const int cols = columnCount();
     const int rowsNeeded = int((list.size() + cols - 1) / cols);
     setUpdatesEnabled(false);
-    if (rowsNeeded > rowCount()) setRowCount(rowsNeeded);
+    if (rowsNeeded > rowCount()) QTableWidget::setRowCount(rowsNeeded);
     for (int row = 0; row < rowCount(); ++row)
         for (int col = 0; col < cols; ++col) {
             const qsizetype at = qsizetype(row) * cols + col;
@@ -531,7 +531,7 @@ int TXGrid::LastTabStop() const {
 }
 
 void TXGrid::AddRow() {
-    setRowCount(rowCount() + 1);
+    QTableWidget::setRowCount(rowCount() + 1);
 }
 
 void TXGrid::TabForward() {

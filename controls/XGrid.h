@@ -17,8 +17,8 @@ class TXGrid : public QTableWidget {
     Q_OBJECT
     Q_PROPERTY(int Tag READ tag WRITE setTag)
     Q_PROPERTY(QStringList Display READ display WRITE setDisplay)
-    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(int ColCount READ ColCount WRITE setColCount)
+    Q_PROPERTY(int RowCount READ RowCount WRITE setRowCount)
     Q_PROPERTY(int DefaultColWidth READ defaultColWidth WRITE setDefaultColWidth)
     Q_PROPERTY(int TitleLines READ titleLines WRITE setTitleLines)
     Q_PROPERTY(bool RowAutoInc READ rowAutoInc WRITE setRowAutoInc)
@@ -37,9 +37,10 @@ public:
     QStringList display() const { return FDisplay; }
     void setDisplay(const QStringList& lines);
     int ColCount() const { return columnCount(); }
-    void SetColCount(int count);
+    void setColCount(int count);
+    // Rows counted with the title row.
     int RowCount() const { return rowCount() + 1; }
-    void SetRowCount(int count);
+    void setRowCount(int count);
     int defaultColWidth() const { return FDefaultColWidth; }
     void setDefaultColWidth(int width);
     int titleLines() const { return FTitleLines; }

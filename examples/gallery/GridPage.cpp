@@ -60,7 +60,7 @@ TXGrid* MakeGrid(const TGridSample& sample) {
     auto* grid = new TXGrid;
     grid->setDisplay(sample.display);
     grid->setTitleLines(sample.titleLines);
-    grid->SetRowCount(sample.rows + 1);
+    grid->setRowCount(sample.rows + 1);
     for (int col = 0; col < sample.widths.size(); ++col)
         grid->setColumnWidth(col, sample.widths[col]);
     grid->LoadFromList(sample.cells);

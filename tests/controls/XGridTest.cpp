@@ -261,7 +261,7 @@ private slots:
 
     void tabGrowsTheGrid() {
         Make({StartDate, EndDate});
-        grid->SetRowCount(2);
+        grid->setRowCount(2);
         Editor()->setFocus();
         grid->MoveTo(1, 1);
         Key(Qt::Key_Tab);
@@ -339,7 +339,7 @@ private slots:
 
     void deletingTheOnlyRowLeavesAnEmptyOne() {
         Make({"A", "B"});
-        grid->SetRowCount(2);
+        grid->setRowCount(2);
         grid->LoadFromList({"1", "a"});
         Editor()->setFocus();
         fixture->prompter.answers = {mrOK};
@@ -470,7 +470,7 @@ private slots:
 
     void storageForm() {
         Make({"A", "B"});
-        grid->SetRowCount(6);
+        grid->setRowCount(6);
         grid->SetCells(0, 2, "x");
         grid->SetCells(1, 4, "y");
         grid->SetCells(0, 3, "  ");

@@ -51,7 +51,7 @@ QString OverlapMessage(const QString& day) {
 std::unique_ptr<TXGrid> Table(const QStringList& rows) {
     auto grid = std::make_unique<TXGrid>();
     grid->setDisplay({Status, From, To, Share});
-    grid->SetRowCount(int(rows.size()) + 2);
+    grid->setRowCount(int(rows.size()) + 2);
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList cells = rows[row].split('|');
         for (int col = 0; col < cells.size(); ++col)
