@@ -38,7 +38,7 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) --target fuzz_plain_file fuzz_decipher
 	@for t in fuzz_plain_file fuzz_decipher; do \
 	    mkdir -p fuzz/corpus-work/$$t; \
-	    $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) fuzz/corpus-work/$$t fuzz/regressions/$$t || exit 1; \
+	    $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=fuzz/regressions/$$t/ fuzz/corpus-work/$$t fuzz/seeds/$$t || exit 1; \
 	done
 
 bench: build

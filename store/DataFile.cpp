@@ -332,7 +332,7 @@ void ReplaceWithBackup(const std::string& path, std::string_view bytes) {
     SyncFolderOf(path);
 }
 
-std::string SerializeStore(std::string* testText) {
+std::string SerializeStoreWithLog(std::string* testText) {
     const auto& state = RunState();
     TByteWriter writer;
     WriteHeader(writer, state.CurrentSection, state.CurrentItem, state.ScreenHistory);
@@ -459,6 +459,12 @@ int LoadDataFile(const std::string& fileName) {
         return ErrInvalidFileFormat;
     }
 
+    return LoadPlainIntoStore(plain, fileName);
+}
+
+int LoadPlainIntoStore(std::string_view plain, const std::string& fileName) {
+    auto& state = RunState();
+    const std::string keyText = state.KeySource;
     TPlainFile file;
     const TParseOutcome outcome = ParsePlainFile(plain, file);
     if (outcome.code == ErrSignatureMismatch) {
@@ -482,6 +488,8 @@ int LoadDataFile(const std::string& fileName) {
     if (outcome.code == LoadSucceeded) state.LoadOutcome = TLoadOutcome::Loaded;
     return outcome.code;
 }
+
+std::string SerializeStore() { return SerializeStoreWithLog(nullptr); }
 
 int SaveDataFile(const std::string& fileName) {
     auto& state = RunState();
@@ -510,7 +518,7 @@ int SaveDataFile(const std::string& fileName) {
     SetFieldVal(TagVersionStamp, 60012);
 
     std::string testText;
-    const std::string plain = SerializeStore(state.SupportMode ? &testText : nullptr);
+    const std::string plain = SerializeStoreWithLog(state.SupportMode ? &testText : nullptr);
     try {
         if (state.SupportMode) WriteFileDurably("TEST.TXT", testText);
         ReplaceWithBackup(fileName, EncipherBytes(plain, FileKeyFromText(keyText)));

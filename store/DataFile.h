@@ -60,6 +60,10 @@ bool RecordWritten(const TFieldSlot& slot);
 std::string SerializePlainFile(const TPlainFile& file);
 
 int LoadDataFile(const std::string& fileName);
+// The load's steps after deciphering: plain bytes into the store and run state.
+int LoadPlainIntoStore(std::string_view plain, const std::string& fileName);
+// The save's plain bytes of the store and run state, without saving anything.
+std::string SerializeStore();
 int SaveDataFile(const std::string& fileName);
 bool FileLodgedLocked();
 void ShowLodgedMessage();

@@ -47,7 +47,7 @@ void Diagnose(int tag, const char* operation) {
     const auto& slot = theStore->Slot(tag);
     ShowMessageBox("DEBUG: bad field tag " + std::to_string(tag) + "  " + "DataType = " +
                        DataTypeName(slot.type) + "  " + "Contents = " + FieldAsText(tag) + "  " +
-                       "Worksheet = " + WorksheetNameOf(theStore->currentWorksheetGroup) + "  " +
+                       "Worksheet = " + WorksheetNameOf(RunState().CurrentWorksheetGroup) + "  " +
                        operation,
                    mkError, mbOK);
 }
@@ -210,10 +210,13 @@ TDataType GetFieldType(int tag) {
 
 void SetFieldType(int tag, TDataType type) {
     TFieldSlot* slot = SlotOf(tag);
-    if (!slot) return;
-    if (slot->type == dtString) slot->text.clear();
-    if (slot->type == dtList) slot->list.reset();
+    if (!slot || slot->type == type) return;
+    // An amount survives a change between the amount types; nothing else carries over.
+    const bool keepAmount = IsAmountType(slot->type) && IsAmountType(type);
+    TRawValue value = slot->value;
+    Reset(*slot);
     slot->type = type;
+    if (keepAmount) slot->value = value;
 }
 
 void ClearField(int tag) {
@@ -426,7 +429,7 @@ void SetDataModified(bool modified) {
 
 void UnpackWorksheetInstance(int group, int instance) {
     if (!ValidGroup(group)) return;
-    theStore->currentWorksheetGroup = group;
+    RunState().CurrentWorksheetGroup = group;
     ClearWindow();
     const TWorksheet& sheet = EnsureWorksheet(group);
     for (const auto& entry : sheet.Entries())
@@ -447,7 +450,7 @@ void PackWorksheetInstance(int group, int instance) {
     };
     pack(WindowFirst, WindowPackLast);
     pack(WindowExtraFirst, WindowExtraLast);
-    theStore->currentWorksheetGroup = 0;
+    RunState().CurrentWorksheetGroup = 0;
     ClearWindow();
     Reset(theStore->Slot(WindowPackLast));
 }
