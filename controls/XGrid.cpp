@@ -91,6 +91,10 @@ Qt::Alignment TitleAlignment(int code) {
     }
 }
 
+Qt::KeyboardModifiers ModifiersOf(const QKeyEvent* event) {
+    return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+
 // Number cells reduced to digits, '-' and '.' for totals.
 double TotalCellAmount(const QString& text) {
     QString reduced;
@@ -580,83 +584,74 @@ void TXGrid::DeleteCurrentRow() {
 
 // ---- keys -----------------------------------------------------------------------------------
 
-bool TXGrid::HandleGridKey(QKeyEvent* event) {
-    const auto mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+// True when the open list took the key; any other key but a modifier closes it first.
+bool TXGrid::HandlePickListKey(QKeyEvent* event) {
     const int key = event->key();
-    if (FPickList->IsOpen()) {
-        if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier) {
-            ClosePickList(!FPickList->SelectedEntry().isEmpty());
-            return true;
-        }
-        switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            ClosePickList(true);
-            return true;
-        case Qt::Key_Escape:
-            ClosePickList(false);
-            return true;
-        case Qt::Key_Backspace:
-            FPickList->ResetSearch();
-            return true;
-        case Qt::Key_Down:
-        case Qt::Key_Up:
-            FPickList->setCurrentRow(
-                std::clamp(FPickList->currentRow() + (key == Qt::Key_Down ? 1 : -1), 0,
-                           FPickList->count() - 1));
-            return true;
-        default:
-            if (event->text().size() == 1 && event->text()[0].isPrint()) {
-                FPickList->Search(event->text()[0]);
-                return true;
-            }
-            if (key == Qt::Key_Alt || key == Qt::Key_Control || key == Qt::Key_Shift) return false;
-            ClosePickList(false);
-            break;
-        }
+    if ((key == Qt::Key_Down || key == Qt::Key_Up) && ModifiersOf(event) == Qt::AltModifier) {
+        ClosePickList(!FPickList->SelectedEntry().isEmpty());
+        return true;
     }
-    if (key == Qt::Key_Tab && mods == Qt::NoModifier) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ClosePickList(true);
+        return true;
+    case Qt::Key_Escape:
+        ClosePickList(false);
+        return true;
+    case Qt::Key_Backspace:
+        FPickList->ResetSearch();
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        FPickList->setCurrentRow(std::clamp(
+            FPickList->currentRow() + (key == Qt::Key_Down ? 1 : -1), 0, FPickList->count() - 1));
+        return true;
+    case Qt::Key_Alt:
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+        return true;
+    default:
+        if (event->text().size() == 1 && event->text()[0].isPrint()) {
+            FPickList->Search(event->text()[0]);
+            return true;
+        }
+        ClosePickList(false);
+        return false;
+    }
+}
+
+bool TXGrid::HandleGridKey(QKeyEvent* event) {
+    if (FPickList->IsOpen() && HandlePickListKey(event)) return true;
+    const Qt::KeyboardModifiers mods = ModifiersOf(event);
+    const int key = event->key();
+    const bool plain = mods == Qt::NoModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    const TXGridColumn& column = FColumns[Col()];
+    if (key == Qt::Key_Tab && plain)
         TabForward();
-        return true;
-    }
-    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && mods == Qt::ShiftModifier)) {
+    else if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && mods == Qt::ShiftModifier))
         TabBackward();
-        return true;
-    }
-    if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier) {
+    else if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier)
         OpenPickList();
-        return true;
-    }
-    if (key == Qt::Key_Down && mods == Qt::NoModifier) {
+    else if (key == Qt::Key_Down && plain)
         MoveDown();
-        return true;
-    }
-    if (key == Qt::Key_Up && mods == Qt::NoModifier) {
-        if (Row() > 1) MoveTo(Col(), Row() - 1);
-        return true;
-    }
-    if (key == Qt::Key_Insert && mods == Qt::ControlModifier) {
+    else if (key == Qt::Key_Up && plain)
+        MoveTo(Col(), std::max(1, Row() - 1));
+    else if (key == Qt::Key_Insert && ctrl)
         InsertRow(Row());
-        return true;
-    }
-    if (key == Qt::Key_Delete && mods == Qt::ControlModifier) {
+    else if (key == Qt::Key_Delete && ctrl)
         DeleteCurrentRow();
-        return true;
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::ControlModifier &&
-        FColumns[Col()].style == esEllipsis) {
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ctrl && column.style == esEllipsis)
         RaiseEllipsis();
-        return true;
-    }
-    if (key == Qt::Key_Backspace && FColumns[Col()].isPickList() &&
-        !FColumns[Col()].refusesTyping()) {
+    else if (key == Qt::Key_Backspace && column.isPickList() && !column.refusesTyping()) {
         FEditor->clear();
         FEdited = true;
-        return true;
+    } else {
+        if (key == Qt::Key_Backspace && !column.refusesTyping()) FEdited = true;
+        return false;
     }
-    if (key == Qt::Key_Backspace && !FColumns[Col()].refusesTyping()) FEdited = true;
-    return false;
+    return true;
 }
 
 bool TXGrid::AcceptCellKey(QChar& ch, bool hasSelection) {

@@ -122,6 +122,7 @@ private:
     void TabBackward();
     void MoveDown();
     void DeleteCurrentRow();
+    bool HandlePickListKey(QKeyEvent* event);
     void OpenPickList();
     void AcceptPick(const QString& entry);
     int FirstTabStop() const;
