@@ -407,7 +407,6 @@ void TTaxEdit::focusInEvent(QFocusEvent* event) {
     if (FNumericType == ntCurrency || FNumericType == ntCurrencyCnt ||
         FNumericType == ntPercentage || IdentifierOf(FNumericType))
         setText(KeepAmountChars(text()));
-    FRememberedAlignment = FAlignment;
     FEdited = false;
     setCursorPosition(0);
     deselect();
@@ -420,7 +419,6 @@ void TTaxEdit::focusOutEvent(QFocusEvent* event) {
         event->reason() == Qt::PopupFocusReason)
         return;
     FExiting = true;
-    FAlignment = FRememberedAlignment;
     if (CompleteExit())
         RefreshText();
     else

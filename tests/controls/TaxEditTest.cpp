@@ -431,6 +431,36 @@ private slots:
         QVERIFY(edit->edited());
     }
 
+    // Unfocused, the box draws its own text: amounts 3 pixels from the right edge, disabled grey.
+    void painting() {
+        Make(TTaxEdit::ntCurrency);
+        edit->setNumValue(1234);
+        const auto inkColumns = [this](int& first, int& last, int& darkest) {
+            const QImage image = edit->grab().toImage();
+            first = image.width(), last = -1, darkest = 255;
+            for (int x = 1; x < image.width() - 1; ++x)
+                for (int y = 2; y < image.height() - 2; ++y) {
+                    const int grey = qGray(image.pixel(x, y));
+                    darkest = std::min(darkest, grey);
+                    if (grey < 160) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+                }
+        };
+        int first, last, darkest;
+        inkColumns(first, last, darkest);
+        QVERIFY(first > edit->width() / 2);
+        QVERIFY(last >= edit->width() - 3 - 4 && last < edit->width() - 3);
+        edit->setAlignment(TTaxEdit::taLeftJustify);
+        inkColumns(first, last, darkest);
+        QVERIFY(first >= 3 && first < 3 + 4);
+        const int enabledInk = darkest;
+        edit->setEnabled(false);
+        inkColumns(first, last, darkest);
+        QVERIFY(darkest > enabledInk + 40);
+    }
+
     void showTextReadsAmounts() {
         Make(TTaxEdit::ntCurrencyCnt);
         edit->ShowText("1234.5");
