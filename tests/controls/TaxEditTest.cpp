@@ -5,6 +5,7 @@
 #include "Amounts.h"
 #include "TaxEdit.h"
 
+#include <QClipboard>
 #include <QRandomGenerator>
 
 class TaxEditTest : public QObject {
@@ -162,7 +163,9 @@ private slots:
         QFETCH(QString, message);
         Make(TTaxEdit::TNumericType(type));
         edit->setFocus(Qt::TabFocusReason);
-        edit->insert(pasted);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), pasted);
         fixture->LeaveTo(fixture->after);
         QCOMPARE(fixture->LastMessage(), message);
         QCOMPARE(fixture->prompter.boxes.back().kind, mkError);

@@ -135,6 +135,9 @@ private slots:
         QTest::newRow("range") << Care << "150"
                                << "Value must be between 0 and 100"
                                << "150";
+        QTest::newRow("reduced out of range") << Care << "1 50"
+                                              << "Invalid numeric entry"
+                                              << "1 50";
         QTest::newRow("unreadable") << Amount << "."
                                     << ". is an invalid numeric entry. Please re-enter amount "
                                        "before continuing."
