@@ -3,10 +3,12 @@
 #include "ControlFixture.h"
 
 #include "Amounts.h"
+#include "MessageBox.h"
 #include "TaxEdit.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>
+#include <QTimer>
 
 class TaxEditTest : public QObject {
     Q_OBJECT
@@ -171,6 +173,29 @@ private slots:
         QCOMPARE(fixture->prompter.boxes.back().kind, mkError);
         QVERIFY(edit->hasFocus());
         QCOMPARE(edit->selectedText(), pasted);
+    }
+
+    // The real box, shown while the focus is leaving: it is answered and the focus comes back.
+    void realMessageBoxKeepsTheFocus() {
+        Make(TTaxEdit::ntCurrency);
+        TQtPrompter qtPrompter;
+        SetPrompter(&qtPrompter);
+        QString shown;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        edit->setFocus(Qt::TabFocusReason);
+        edit->insert("1.2.3");
+        QTest::keyClick(edit, Qt::Key_Tab);
+        // The offscreen platform has no window manager to give the window back its activation.
+        QApplication::setActiveWindow(&fixture->window);
+        QTRY_VERIFY(edit->hasFocus());
+        SetPrompter(&fixture->prompter);
+        QCOMPARE(shown, "Result contains invalid characters");
+        QCOMPARE(edit->selectedText(), "1.2.3");
     }
 
     void rangeAndMandatory() {

@@ -3,12 +3,14 @@
 #include "ControlFixture.h"
 
 #include "Amounts.h"
+#include "MessageBox.h"
 #include "PopupListbox.h"
 #include "XGrid.h"
 #include "XGridInplaceEdit.h"
 
 #include <QHeaderView>
 #include <QRandomGenerator>
+#include <QTimer>
 
 namespace {
 const QString Residency = "Residency Status|2|0|30|0|F|T|0||||2|1|2|Not Australian resident|"
@@ -169,6 +171,27 @@ private slots:
         QCOMPARE(fixture->beeps, 1);
         QCOMPARE(grid->Cells(0, 1), left);
         QVERIFY(Editor()->hasFocus());
+    }
+
+    // The real box during a cell move: answered, the failing cell stays current and focused.
+    void realMessageBox() {
+        Make({StartDate, EndDate});
+        TQtPrompter qtPrompter;
+        SetPrompter(&qtPrompter);
+        QString shown;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        const bool left = PasteCell(0, 1, "31/02/2004");
+        QApplication::setActiveWindow(&fixture->window); // no window manager offscreen
+        SetPrompter(&fixture->prompter);
+        QVERIFY(!left);
+        QCOMPARE(shown, "Enter date in dd/mm/yyyy format");
+        QTRY_VERIFY(Editor()->hasFocus());
+        QCOMPARE(Editor()->text(), "31/02/2004");
     }
 
     void anyAmountPassesWithoutRange() {
