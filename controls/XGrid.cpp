@@ -5,13 +5,12 @@
 #include "Dates.h"
 #include "PopupListbox.h"
 #include "ShowMessage.h"
+#include "XGridDrawing.h"
 #include "XGridInplaceEdit.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <cmath>
@@ -21,64 +20,6 @@ namespace {
 
 constexpr int DefaultRowHeight = 20;
 constexpr int DefaultRowCount = 5;
-
-// Data cells 3 pixels in, numbers to the right; drop-down columns show an inactive arrow.
-class TCellDelegate : public QStyledItemDelegate {
-public:
-    TCellDelegate(TXGrid* grid) : QStyledItemDelegate(grid), FGrid(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const TXGridColumn& column = FGrid->Column(index.column());
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette& pal = option.palette;
-        painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
-        QRect text = option.rect.adjusted(3, 0, -3, 0);
-        if (column.dropDown) {
-            const int width = FGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-            QStyleOption arrow;
-            arrow.rect = QRect(option.rect.right() - width + 1, option.rect.top(), width,
-                               option.rect.height())
-                             .adjusted(4, 6, -4, -6);
-            arrow.palette = pal;
-            arrow.state = QStyle::State_None;
-            FGrid->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, painter, FGrid);
-            text.setRight(text.right() - width);
-        }
-        const Qt::Alignment horizontal = column.type == ctNumber ? Qt::AlignRight : Qt::AlignLeft;
-        painter->setPen(selected ? pal.color(QPalette::HighlightedText)
-                                 : pal.color(QPalette::Text));
-        painter->drawText(text, horizontal | Qt::AlignVCenter | Qt::TextWordWrap,
-                          index.data().toString());
-    }
-
-private:
-    TXGrid* FGrid;
-};
-
-// Titles inset by 4 pixels left and right and 2 top and bottom, word-wrapped, always in black.
-class TTitleHeader : public QHeaderView {
-public:
-    TTitleHeader(TXGrid* grid) : QHeaderView(Qt::Horizontal, grid), FGrid(grid) {}
-
-protected:
-    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
-        painter->save();
-        painter->fillRect(rect, FGrid->fixedColor());
-        painter->setPen(palette().color(QPalette::Mid));
-        painter->drawLine(rect.topRight(), rect.bottomRight());
-        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
-        const QTableWidgetItem* title = FGrid->horizontalHeaderItem(section);
-        painter->setPen(Qt::black);
-        if (title)
-            painter->drawText(rect.adjusted(4, 2, -4, -2),
-                              int(title->textAlignment()) | Qt::TextWordWrap, title->text());
-        painter->restore();
-    }
-
-private:
-    TXGrid* FGrid;
-};
 
 Qt::Alignment TitleAlignment(int code) {
     switch (code) {
