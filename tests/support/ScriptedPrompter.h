@@ -1,6 +1,7 @@
 #pragma once
 // A prompter for tests: records every box and answers the questions from a queue, in order.
 // A box with no queued answer gets its default button, so information boxes need no script.
+// Installed for its lifetime.
 
 #include "Prompter.h"
 
@@ -18,9 +19,14 @@ struct TShownBox {
 
 class TScriptedPrompter : public TPrompter {
 public:
+    TScriptedPrompter() { SetPrompter(this); }
+    ~TScriptedPrompter() override { SetPrompter(nullptr); }
+    TScriptedPrompter(const TScriptedPrompter&) = delete;
+    TScriptedPrompter& operator=(const TScriptedPrompter&) = delete;
+
     // Queues the result (mrYes, mrNo, ...) for the next box shown.
     TScriptedPrompter& Answer(int result) {
-        answers_.push_back(result);
+        answers.push_back(result);
         return *this;
     }
 
@@ -31,25 +37,23 @@ public:
 
     int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
                                 TMsgButtons buttons, TMsgButton defaultButton) override {
-        shown.push_back({caption, text, kind, buttons, defaultButton});
-        if (answers_.empty()) return DefaultResult(buttons, defaultButton);
-        const int result = answers_.front();
-        answers_.pop_front();
+        boxes.push_back({caption, text, kind, buttons, defaultButton});
+        if (answers.empty()) return DefaultResult(buttons, defaultButton);
+        const int result = answers.front();
+        answers.pop_front();
         return result;
     }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (const TShownBox& box : shown)
+        for (const TShownBox& box : boxes)
             texts.push_back(box.text);
         return texts;
     }
-    std::size_t AnswersLeft() const { return answers_.size(); }
+    std::size_t AnswersLeft() const { return answers.size(); }
 
-    std::vector<TShownBox> shown;
-
-private:
-    std::deque<int> answers_;
+    std::vector<TShownBox> boxes;
+    std::deque<int> answers;
 };
 
 // Installs a prompter for the lifetime of the scope.
