@@ -19,7 +19,7 @@ void SplitDay(int day, int& year, int& month, int& dayOfMonth);
 constexpr int YearStart = 37803;   // 1 July 2003
 constexpr int YearEnd = 38168;     // 30 June 2004
 constexpr int NoDate = 2;          // 1 January 1900: no date found yet
-constexpr int NeverDate = 402133;  // 1 January 3000: never
+constexpr int NeverDate = 401769;  // 1 January 3000: never
 constexpr int NoDateValue = -9999; // an edit box's date when none was entered
 
 // Two-digit years fall in the hundred years that begin this many years before the current one.

@@ -47,7 +47,7 @@ void Diagnose(int tag, const char* operation) {
     const auto& slot = theStore->Slot(tag);
     ShowMessageBox("DEBUG: bad field tag " + std::to_string(tag) + "  " + "DataType = " +
                        DataTypeName(slot.type) + "  " + "Contents = " + FieldAsText(tag) + "  " +
-                       "Worksheet = " + WorksheetNameOf(theStore->currentWorksheetGroup) + "  " +
+                       "Worksheet = " + WorksheetNameOf(RunState().CurrentWorksheetGroup) + "  " +
                        operation,
                    mkError, mbOK);
 }
@@ -426,7 +426,7 @@ void SetDataModified(bool modified) {
 
 void UnpackWorksheetInstance(int group, int instance) {
     if (!ValidGroup(group)) return;
-    theStore->currentWorksheetGroup = group;
+    RunState().CurrentWorksheetGroup = group;
     ClearWindow();
     const TWorksheet& sheet = EnsureWorksheet(group);
     for (const auto& entry : sheet.Entries())
@@ -447,7 +447,7 @@ void PackWorksheetInstance(int group, int instance) {
     };
     pack(WindowFirst, WindowPackLast);
     pack(WindowExtraFirst, WindowExtraLast);
-    theStore->currentWorksheetGroup = 0;
+    RunState().CurrentWorksheetGroup = 0;
     ClearWindow();
     Reset(theStore->Slot(WindowPackLast));
 }

@@ -58,9 +58,6 @@ public:
     TFieldSlot& Slot(int tag) { return slots_[tag - 1]; }
     const TFieldSlot& Slot(int tag) const { return slots_[tag - 1]; }
 
-    // The group whose instance is unpacked in the window, 0 when none.
-    int currentWorksheetGroup = 0;
-
 private:
     std::vector<TFieldSlot> slots_;
 };
