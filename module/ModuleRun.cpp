@@ -48,7 +48,8 @@ void StartRun(const TRunArguments& arguments) {
         if (mainForm) mainForm->raise();
         return;
     }
-    InstallQtPrompter();
+    static TQtPrompter prompter;
+    SetPrompter(&prompter);
     auto& state = RunState();
     const bool supportMode = state.SupportMode;
     ResetRunState();
