@@ -12,7 +12,8 @@ namespace {
 
 QString FindTool() {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {here.filePath("vesk-tool"), here.filePath("../tools/vesk-tool")})
+    for (const QString& candidate :
+         {here.filePath("vesk-tool"), here.filePath("../tools/vesk-tool")})
         if (QFileInfo(candidate).isExecutable()) return candidate;
     return QStandardPaths::findExecutable("vesk-tool");
 }

@@ -23,7 +23,8 @@ const unsigned char* Bytes(const std::string& text) {
 } // namespace
 
 bool TModuleLibrary::Load() {
-    library_.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath("libVESK2004DLL.so"));
+    library_.setFileName(
+        QDir(QCoreApplication::applicationDirPath()).filePath("libVESK2004DLL.so"));
     if (!library_.load()) return false;
     checkVersion_ = reinterpret_cast<VeskCheckVersionFn>(library_.resolve("CheckVersion"));
     failedScreenIndex_ =

@@ -5,8 +5,8 @@
 
 #include <QLibrary>
 #include <QRect>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 class TModuleLibrary {
 public:

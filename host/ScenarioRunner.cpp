@@ -186,7 +186,9 @@ QString TScenarioRunner::Select(const QStringList& step) {
 QString TScenarioRunner::Check(const QStringList& step, bool checked) {
     auto* button = qobject_cast<QAbstractButton*>(FindControl(step[1]));
     if (!button || !button->isCheckable()) return "no check box or radio button " + step[1];
-    if (button->isChecked() != checked) QTest::mouseClick(button, Qt::LeftButton);
+    // On the box itself, not on the far end of its caption.
+    if (button->isChecked() != checked)
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     if (button->isChecked() != checked) return step[1] + " did not change";
     return {};
 }
@@ -197,7 +199,8 @@ QString TScenarioRunner::Cell(const QStringList& step, bool pick) {
     const int row = step[2].toInt() - 1; // row 1 is the first data row
     const int column = step[3].toInt();
     const QModelIndex index = grid->model()->index(row, column);
-    if (!index.isValid()) return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
+    if (!index.isValid())
+        return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     QWidget* editor = QApplication::focusWidget();
@@ -223,8 +226,7 @@ QString TScenarioRunner::Expect(const QStringList& step) {
     const QString what = step[1];
     if (what == "screen" && step.size() >= 3) {
         const int shown = ShownScreenId();
-        return shown == step[2].toInt() ? QString()
-                                        : QString("screen %1 is on display").arg(shown);
+        return shown == step[2].toInt() ? QString() : QString("screen %1 is on display").arg(shown);
     }
     if (what == "field" && step.size() >= 4) {
         const QString value = FieldText(module_, step[2].toInt());
@@ -240,8 +242,7 @@ QString TScenarioRunner::Expect(const QStringList& step) {
         QWidget* control = FindControl(step[2]);
         if (!control) return "no control " + step[2];
         const QString shown = ShownText(control);
-        return shown.contains(step[3]) ? QString()
-                                       : QString("%1 shows \"%2\"").arg(step[2], shown);
+        return shown.contains(step[3]) ? QString() : QString("%1 shows \"%2\"").arg(step[2], shown);
     }
     return "cannot read the expectation: " + step.join(' ');
 }

@@ -29,16 +29,18 @@ bool LoadTestScreens() {
     if (path.isEmpty()) return true;
     static QLibrary screens;
     screens.setFileName(path);
-    return screens.load();
+    if (screens.load()) return true;
+    std::fprintf(stderr, "quellet-host: %s\n", qPrintable(screens.errorString()));
+    return false;
 }
 
 void ReportEnd(TModuleLibrary& module, THostWindow& host, bool closed) {
     const int screen = module.FailedScreenIndex();
     const bool saved = module.Free();
     module.Unload();
-    QString text = closed ? QString("The interview was closed.")
-                          : QString("The interview continues in the tax return at screen %1.")
-                                .arg(screen);
+    QString text =
+        closed ? QString("The interview was closed.")
+               : QString("The interview continues in the tax return at screen %1.").arg(screen);
     text += saved ? "\nThe return was saved." : "\nThe return could NOT be saved.";
     host.ShowStatus(text);
     host.raise();

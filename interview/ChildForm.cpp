@@ -27,6 +27,7 @@ void TChildForm::InformationBox(const std::string& text) {
 
 QString TChildForm::AttentionText() const {
     for (const TTextLbl* label : findChildren<TTextLbl*>())
-        if (label->isVisible() && label->kind() == TTextLbl::tlkAttention) return label->plainText();
+        if (label->isVisible() && label->kind() == TTextLbl::tlkAttention)
+            return label->plainText();
     return {};
 }

@@ -55,7 +55,8 @@ void StoreTaxEdit(TTaxEdit* edit, int tag) {
 void FillGrid(TXGrid* grid, int tag) {
     QStringList list;
     if (const TStringList* lines = GetFieldLst(tag))
-        for (const auto& line : *lines) list << ToQt(line);
+        for (const auto& line : *lines)
+            list << ToQt(line);
     grid->LoadFromList(list);
     grid->setEdited(false);
 }
@@ -64,7 +65,8 @@ void StoreGrid(TXGrid* grid, int tag) {
     QStringList list;
     grid->StoreToList(list);
     TStringList lines;
-    for (const QString& line : list) lines.push_back(FromQt(line));
+    for (const QString& line : list)
+        lines.push_back(FromQt(line));
     SetFieldLst(tag, std::move(lines));
     if (grid->edited()) SetDataModified(true);
 }

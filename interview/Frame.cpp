@@ -400,7 +400,8 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
         screen->setFont(font);
         screenScaled_ = true;
     }
-    for (TXGrid* grid : screen->findChildren<TXGrid*>()) grid->installEventFilter(this);
+    for (TXGrid* grid : screen->findChildren<TXGrid*>())
+        grid->installEventFilter(this);
     if (state.VisionImpairedMode) ApplyVisionTabOrder(screen);
 
     screen->show();

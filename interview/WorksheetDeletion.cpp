@@ -15,4 +15,3 @@ void RemoveWorksheetInstance(int group, int instance) {
         if (entry.instance > instance) --entry.instance;
     SetDataModified(true);
 }
-
