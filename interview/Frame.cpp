@@ -389,15 +389,7 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->setParent(clientPanel_);
     clientPanel_->layout()->addWidget(screen);
     if (zoomNumerator_ != zoomDenominator_) {
-        const double factor = double(zoomNumerator_) / zoomDenominator_;
-        for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const QRect r = child->geometry();
-            child->setGeometry(int(r.x() * factor), int(r.y() * factor), int(r.width() * factor),
-                               int(r.height() * factor));
-        }
-        QFont font = screen->font();
-        font.setPointSizeF(font.pointSizeF() * factor);
-        screen->setFont(font);
+        ScaleScreen(screen);
         screenScaled_ = true;
     }
     for (TXGrid* grid : screen->findChildren<TXGrid*>())
@@ -641,6 +633,23 @@ void TFrameWnd::Zoom() {
     zoomDenominator_ = denominator;
     skipLeaveCheck_ = true;
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+// Positions, sizes and fonts of the screen's controls by the zoom; labels and grids scale
+// their own contents.
+void TFrameWnd::ScaleScreen(TChildForm* screen) {
+    const int numerator = zoomNumerator_, denominator = zoomDenominator_;
+    auto scaled = [&](int value) { return value * numerator / denominator; };
+    for (QWidget* child : screen->findChildren<QWidget*>()) {
+        if (child->parentWidget()->layout()) continue;
+        const QRect r = child->geometry();
+        child->setGeometry(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height()));
+        if (auto* label = qobject_cast<TTextLbl*>(child)) label->setZoom(numerator, denominator);
+        if (auto* grid = qobject_cast<TXGrid*>(child)) grid->Zoom(100, scaled(100));
+    }
+    QFont font = screen->font();
+    font.setPointSizeF(font.pointSizeF() * numerator / denominator);
+    screen->setFont(font);
 }
 
 void TFrameWnd::ScaleFonts(int numerator, int denominator) {

@@ -110,6 +110,7 @@ private slots:
     void boundControlsFillAndStoreByKind();
     void jumpWithTextThatIsNoNumberChangesNothing();
     void layoutFollowsTheWindowAndRenders();
+    void zoomFollowsTheClientArea();
     void helpTopicsLiveBesideTheLibrary();
 
 private:
@@ -458,6 +459,32 @@ void TShellTest::layoutFollowsTheWindowAndRenders() {
     const QImage shot = window->grab().toImage();
     QVERIFY(!shot.isNull());
     shot.save(QCoreApplication::applicationDirPath() + "/main-window.png");
+}
+
+void TShellTest::zoomFollowsTheClientArea() {
+    Run(FixtureIntroId);
+    QCoreApplication::processEvents();
+    TMainForm* window = MainForm();
+    const QSize designed = FrameWnd()->findChild<QWidget*>("ClientPanel")->size();
+    const QSize chrome = window->size() - designed;
+    auto closeFont = [] {
+        return FrameWnd()->findChild<QPushButton*>("Close")->font().pixelSize();
+    };
+    auto editWidth = [] { return FrameWnd()->Screen()->findChild<TTaxEdit*>("TaxEdit1")->width(); };
+    const int designedEditWidth = editWidth();
+
+    window->resize(designed * 2 + chrome);
+    window->ResizeMain();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(closeFont(), 26);
+    QCOMPARE(editWidth(), designedEditWidth * 2);
+    QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7803});
+
+    window->resize(designed + chrome);
+    window->ResizeMain();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(closeFont(), 13);
+    QCOMPARE(editWidth(), designedEditWidth);
 }
 
 void TShellTest::helpTopicsLiveBesideTheLibrary() {
