@@ -301,6 +301,7 @@ void TShellTest::worksheetScreenAddsKeepsAndDeletesRecords() {
     showDependant();
     QCOMPARE(names(), (QStringList{"Mia", "Noah", "** Create new worksheet **"}));
     QCOMPARE(FrameWnd()->PickList()->currentRow(), 2);
+    MainForm()->grab().save(QCoreApplication::applicationDirPath() + "/worksheet-screen.png");
     FrameWnd()->Screen()->findChild<TTaxEdit*>("edtName")->setText("Lily");
     Click(FrameWnd()->NextButton());
     QCOMPARE(GetFailedScreenIndex(), 6601);
