@@ -565,6 +565,7 @@ void TFrameWnd::JumpClick() {
 }
 
 void TFrameWnd::ScanForward() {
+    if (closed_ || switching_) return;
     auto& state = RunState();
     if (++state.CurrentItem > 60) {
         if (state.CurrentSection > 81)
@@ -576,6 +577,7 @@ void TFrameWnd::ScanForward() {
 }
 
 void TFrameWnd::ScanBack() {
+    if (closed_ || switching_) return;
     auto& state = RunState();
     if (state.CurrentItem >= 2)
         --state.CurrentItem;

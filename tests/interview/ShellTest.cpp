@@ -14,6 +14,7 @@
 #include "ScreenRegistry.h"
 #include "ScriptedPrompter.h"
 #include "TaxEdit.h"
+#include "TextLbl.h"
 #include "vesk2004.h"
 
 #include <QCheckBox>
@@ -100,6 +101,8 @@ private slots:
     void prevIsRefusedAtTheBlockedItem();
     void answerKeepingTheTargetRecreatesWithoutHistory();
     void refusedLeaveCheckKeepsScreenAndTarget();
+    void switchAskedForDuringASwitchWaitsForIt();
+    void freeStoresTheOpenScreenBeforeSaving();
     void closeIsGatedWhileAScreenIsShown();
     void worksheetScreenAddsKeepsAndDeletesRecords();
     void automaticSaveWaitsForTheFifthTick();
@@ -111,6 +114,7 @@ private slots:
     void jumpWithTextThatIsNoNumberChangesNothing();
     void layoutFollowsTheWindowAndRenders();
     void zoomFollowsTheClientArea();
+    void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
 
 private:
@@ -262,6 +266,37 @@ void TShellTest::refusedLeaveCheckKeepsScreenAndTarget() {
     Click(FrameWnd()->NextButton());
     QCOMPARE(ShownId(), FixtureDependantId);
     QCOMPARE(FieldAsText(TagFixtureAmount), std::string("15"));
+}
+
+void TShellTest::switchAskedForDuringASwitchWaitsForIt() {
+    Run(FixtureCheckedId);
+    SetDataModified(true);
+    int checks = 0;
+    // A box inside the leave check runs a nested event loop: a posted switch and the automatic
+    // save's ticks arrive there.
+    HandlerSlots().LeaveCheck = [&](QObject*, TCloseAction&) {
+        ++checks;
+        QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+        QCoreApplication::sendPostedEvents();
+        for (int tick = 1; tick <= 5; ++tick)
+            MainForm()->AutoSaveTick();
+        QCOMPARE(ShownId(), FixtureCheckedId);
+        RunState().ScreenValid = false;
+    };
+    Click(FrameWnd()->NextButton());
+    QCOMPARE(checks, 1);
+    QCOMPARE(ShownId(), FixtureCheckedId);
+    QVERIFY(!QFile::exists(path_));
+    QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7805});
+}
+
+void TShellTest::freeStoresTheOpenScreenBeforeSaving() {
+    Run(FixtureDependantId);
+    FrameWnd()->Screen()->findChild<TTaxEdit*>("edtName")->setText("Ava");
+    QCOMPARE(int(FreeDLLResources()), 1);
+    Run(7860);
+    QCOMPARE(WorksheetInstanceCount(DependantGroup), 1);
+    QCOMPARE(DependantName(0), std::string("Ava"));
 }
 
 void TShellTest::closeIsGatedWhileAScreenIsShown() {
@@ -486,6 +521,22 @@ void TShellTest::zoomFollowsTheClientArea() {
     QCoreApplication::sendPostedEvents();
     QCOMPARE(closeFont(), 13);
     QCOMPARE(editWidth(), designedEditWidth);
+}
+
+void TShellTest::visionImpairedModeOrdersTabsByPosition() {
+    Run(FixtureQuestionId);
+    RunState().VisionImpairedMode = true;
+    RunState().CurrentItem = 3;
+    FrameWnd()->ShowScreen();
+    TChildForm* screen = FrameWnd()->Screen();
+    auto* label = screen->findChild<TTextLbl*>("TextLblIntro");
+    QCOMPARE(label->mode(), TTextLbl::tlmVisionImpaired);
+    QVERIFY(label->focusPolicy() & Qt::TabFocus);
+    // Top to bottom: the label, the edit, the combo box, the check box.
+    QCOMPARE(label->nextInFocusChain(), screen->findChild<QWidget*>("TaxEdit1"));
+    QCOMPARE(screen->findChild<QWidget*>("TaxEdit1")->nextInFocusChain(),
+             screen->findChild<QWidget*>("aussieComboBox"));
+    RunState().VisionImpairedMode = false;
 }
 
 void TShellTest::helpTopicsLiveBesideTheLibrary() {
