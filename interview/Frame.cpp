@@ -160,13 +160,18 @@ QWidget* TFrameWnd::BuildSidePanel() {
     navigatorPlace_->hide();
     layout->addWidget(navigatorPlace_, 1);
 
-    auto listPanel = [&](const char* name, QListWidget*& list, QPushButton*& remove) {
+    auto listPanel = [&](const char* name, const char* headerName, QListWidget*& list,
+                         QPushButton*& remove) {
         auto* panel = new QWidget(imagePanel_);
         panel->setObjectName(name);
         Paint(panel, PanelColour);
         auto* inner = new QVBoxLayout(panel);
-        auto* header = new QLabel("Existing worksheets", panel);
-        header->setWordWrap(true);
+        auto* header = new TTextLbl(panel);
+        header->setObjectName(headerName);
+        header->setText({"<s1><T1>Existing worksheets<.>"});
+        header->setCurrentSection(1);
+        header->setColor(PanelColour);
+        header->setFixedHeight(24);
         list = new QListWidget(panel);
         remove = Button("Delete", QString(), panel);
         inner->addWidget(header);
@@ -176,10 +181,10 @@ QWidget* TFrameWnd::BuildSidePanel() {
         layout->addWidget(panel, 1);
         return panel;
     };
-    actionPanel_ = listPanel("ActionPanel", lstPickList_, btnRemove_);
+    actionPanel_ = listPanel("ActionPanel", "WsheetHdrLbl", lstPickList_, btnRemove_);
     lstPickList_->setObjectName("lstPickList");
     btnRemove_->setObjectName("btnRemove");
-    selectPanel_ = listPanel("PanelFreeFormSelect", listBoxFFS_, bitBtn2_);
+    selectPanel_ = listPanel("PanelFreeFormSelect", "TextLbl3", listBoxFFS_, bitBtn2_);
     listBoxFFS_->setObjectName("ListBoxFFS");
     bitBtn2_->setObjectName("BitBtn2");
 
