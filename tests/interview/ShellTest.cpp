@@ -15,6 +15,7 @@
 #include "ScriptedPrompter.h"
 #include "TaxEdit.h"
 #include "TextLbl.h"
+#include "XGrid.h"
 #include "vesk2004.h"
 
 #include <QCheckBox>
@@ -114,6 +115,7 @@ private slots:
     void jumpWithTextThatIsNoNumberChangesNothing();
     void layoutFollowsTheWindowAndRenders();
     void zoomFollowsTheClientArea();
+    void f6LeavesTheGrid();
     void scanButtonsStepThroughIds_data();
     void scanButtonsStepThroughIds();
     void maximisedWinsOverMinimised();
@@ -524,6 +526,24 @@ void TShellTest::zoomFollowsTheClientArea() {
     QCoreApplication::sendPostedEvents();
     QCOMPARE(closeFont(), 13);
     QCOMPARE(editWidth(), designedEditWidth);
+}
+
+void TShellTest::f6LeavesTheGrid() {
+    Run(FixtureIntroId);
+    MainForm()->activateWindow();
+    auto* grid = FrameWnd()->Screen()->findChild<TXGrid*>("XGrid1");
+    auto enterCell = [grid] {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, 0)).center());
+        QVERIFY(grid->isAncestorOf(QApplication::focusWidget()));
+    };
+    enterCell();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), FrameWnd()->Screen()->findChild<QWidget*>("chbSexMale"));
+    enterCell();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(QApplication::focusWidget() != grid);
+    QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
 }
 
 void TShellTest::scanButtonsStepThroughIds_data() {
