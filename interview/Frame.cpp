@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,7 +28,6 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QToolTip>
 
 namespace {
 
@@ -239,6 +240,7 @@ void TMainForm::SaveClick() {
         }
         if (!frame_->LeaveCheckPasses()) return;
     }
+    QToolTip::hideText();
     if (RunState().ScreenShown && frame_->Screen()) {
         StoreBoundControls(frame_->Screen());
         frame_->SaveScreenInstance();

@@ -121,6 +121,8 @@ private slots:
     void maximisedWinsOverMinimised();
     void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
+    void calculatorNotFoundIsToldAndButtonComesBack();
+    void exitMessageStoresAndPassesTheCloseGate();
 
 private:
     void Run(int startScreen, const QString& path = QString());
@@ -602,6 +604,30 @@ void TShellTest::helpTopicsLiveBesideTheLibrary() {
     const QString path = HelpTopicPath("VESK2004.HLP", 530);
     QVERIFY(path.endsWith("/VESK2004/530.html"));
     QVERIFY(!ShowHelpTopic("VESK2004.HLP", 99999)); // a missing topic shows nothing
+}
+
+void TShellTest::calculatorNotFoundIsToldAndButtonComesBack() {
+    Run(7860);
+    const QByteArray path = qgetenv("PATH"), windows = qgetenv("WINDIR");
+    qputenv("PATH", folder_.path().toLocal8Bit());
+    qputenv("WINDIR", folder_.path().toLocal8Bit());
+    MainForm()->CalculClick();
+    qputenv("PATH", path);
+    qputenv("WINDIR", windows);
+    QCOMPARE(prompter_->Texts(), std::vector<std::string>{"Can't find ..."});
+    QVERIFY(MainForm()->findChild<QWidget*>("CalculBtn")->isEnabled());
+}
+
+void TShellTest::exitMessageStoresAndPassesTheCloseGate() {
+    Run(FixtureIntroId);
+    FrameWnd()->Screen()->findChild<TTaxEdit*>("TaxEdit1")->setText("Jones");
+    QCoreApplication::postEvent(MainForm(), new QEvent(QEvent::Type(WM_VESK_EXIT)));
+    QCoreApplication::processEvents();
+    QCOMPARE(FieldAsText(TagFixtureText), std::string("Jones"));
+    QCOMPARE(prompter_->Texts(),
+             std::vector<std::string>{"You must complete this section before saving."});
+    QVERIFY(MainForm()->isVisible());
+    QCOMPARE(host_->closed, 0);
 }
 
 QTEST_MAIN(TShellTest)
