@@ -100,6 +100,7 @@ private slots:
     void runWithoutExitAndRepeatedCallsAreHarmless();
     void nextPrevAndYesWalkTheHistory();
     void prevIsRefusedAtTheBlockedItem();
+    void showPrevListsTheLastScreensNewestFirst();
     void answerKeepingTheTargetRecreatesWithoutHistory();
     void refusedLeaveCheckKeepsScreenAndTarget();
     void switchAskedForDuringASwitchWaitsForIt();
@@ -247,6 +248,17 @@ void TShellTest::prevIsRefusedAtTheBlockedItem() {
     SetPrevBlockedItem(-1);
     Click(FrameWnd()->PrevButton());
     QCOMPARE(ShownId(), FixtureIntroId);
+}
+
+void TShellTest::showPrevListsTheLastScreensNewestFirst() {
+    Run(FixtureIntroId);
+    RunState().ScreenHistory = {7701, 7702, 7703, 7704, 7705, 7706, 7707, 7708, 7709, 7710, 7803};
+    Click(FrameWnd()->NextButton());
+    FrameWnd()->ShowPrevClick();
+    QCOMPARE(prompter_->Texts(),
+             std::vector<std::string>{"The last 10 screens are: \r\n\r\n\r\n7804\r\n7803\r\n7710"
+                                      "\r\n7709\r\n7708\r\n7707\r\n7706\r\n7705\r\n7704"
+                                      "\r\n7703\r\n7702"});
 }
 
 void TShellTest::answerKeepingTheTargetRecreatesWithoutHistory() {
