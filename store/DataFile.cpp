@@ -489,7 +489,9 @@ int LoadPlainIntoStore(std::string_view plain, const std::string& fileName) {
     return outcome.code;
 }
 
-std::string SerializeStore() { return SerializeStoreWithLog(nullptr); }
+std::string SerializeStore() {
+    return SerializeStoreWithLog(nullptr);
+}
 
 int SaveDataFile(const std::string& fileName) {
     auto& state = RunState();

@@ -13,8 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
