@@ -1,5 +1,7 @@
 #include "ScreenHelpers.h"
 
+#include "TextLbl.h"
+
 #include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
@@ -217,6 +219,18 @@ QStringList SubstituteYouWording(const QStringList& lines) {
         text.replace("HaveHas", "have", Qt::CaseInsensitive);
         text.replace("WasWere", "were", Qt::CaseInsensitive);
     });
+}
+
+void SubstituteDependantName(TTextLbl* label) {
+    label->setText(SubstituteDependantName(label->text()));
+}
+
+void SubstituteSpouseWording(TTextLbl* label) {
+    label->setText(SubstituteSpouseWording(label->text()));
+}
+
+void SubstituteYouWording(TTextLbl* label) {
+    label->setText(SubstituteYouWording(label->text()));
 }
 
 // ---- boxes ------------------------------------------------------------------------------------

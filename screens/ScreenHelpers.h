@@ -13,6 +13,7 @@ class QAbstractButton;
 class QComboBox;
 class QObject;
 class TTaxEdit;
+class TTextLbl;
 class TXGrid;
 
 // ---- table checks (show: report a failure in a box) -----------------------------------------
@@ -34,6 +35,10 @@ bool PairIncomplete(const TXGrid& grid);
 QStringList SubstituteDependantName(const QStringList& lines);
 QStringList SubstituteSpouseWording(const QStringList& lines);
 QStringList SubstituteYouWording(const QStringList& lines);
+// The same on a label's text, put back into the label.
+void SubstituteDependantName(TTextLbl* label);
+void SubstituteSpouseWording(TTextLbl* label);
+void SubstituteYouWording(TTextLbl* label);
 
 // ---- boxes -----------------------------------------------------------------------------------
 bool WarningYesNo(const QString& text, const QString& caption);

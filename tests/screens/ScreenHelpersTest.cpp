@@ -9,6 +9,7 @@
 #include "RunState.h"
 #include "ScreenHelpers.h"
 #include "TaxEdit.h"
+#include "TextLbl.h"
 #include "XGrid.h"
 
 #include <QCheckBox>
@@ -204,6 +205,11 @@ private slots:
                  QStringList({"Ben has left; SName was", "has"}));
         QCOMPARE(SubstituteYouWording({"sname HaveHas, SName WASWERE"}),
                  QStringList({"You have, You were"}));
+        TTextLbl label;
+        label.setText({"Does DName live with SName?"});
+        SubstituteDependantName(&label);
+        SubstituteSpouseWording(&label);
+        QCOMPARE(label.text(), QStringList({"Does Ann live with Ben?"}));
         SetCurrentDependant(5);
         QCOMPARE(SubstituteDependantName({"for DName"}), QStringList({"for "}));
     }
