@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libssl-dev nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
-          xvfb xauth fonts-dejavu-core)
+          xvfb xauth fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
