@@ -1,0 +1,56 @@
+#pragma once
+// What the question screens share: the checks over a whole table before a screen may be left,
+// the person markers of screen texts, the standard boxes, confirmed deletion and small checks on
+// single controls that feed the frame's leave flag. People look-ups and the interview-state
+// fields are in Lookups.h.
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QObject;
+class TTaxEdit;
+class TXGrid;
+
+// ---- table checks (show: report a failure in a box) -----------------------------------------
+// optionalColumns: column numbers separated by commas ("2,3"), empty for none.
+bool RequiredColumns(const TXGrid& grid, const QString& optionalColumns, bool show);
+bool DateOrder(const TXGrid& grid, int fromCol, int toCol, bool show);
+bool WholePeriodCovered(const TXGrid& grid, int fromCol, int toCol, bool show, int periodStart,
+                        int periodEnd);
+bool NoOverlaps(const TXGrid& grid, int fromCol, int toCol, bool show);
+// All four, each regardless of the others.
+bool AllTableChecks(const TXGrid& grid, int fromCol, int toCol, bool show,
+                    const QString& optionalColumns, int periodStart, int periodEnd);
+bool GridHasData(const TXGrid& grid);
+bool GridEmpty(const TXGrid& grid);
+// Some data row has column 0 filled and column 1 empty.
+bool PairIncomplete(const TXGrid& grid);
+
+// ---- text markers: a label's whole text, changed ---------------------------------------------
+QStringList SubstituteDependantName(const QStringList& lines);
+QStringList SubstituteSpouseWording(const QStringList& lines);
+QStringList SubstituteYouWording(const QStringList& lines);
+
+// ---- boxes -----------------------------------------------------------------------------------
+bool WarningYesNo(const QString& text, const QString& caption);
+bool QuestionYesNo(const QString& text);
+void ShowError(const QString& text);
+void ShowInformation(const QString& text);
+// Asks before clearing the fields; every "XXX" of caption and question becomes name when useName.
+bool DeleteWithConfirmation(const std::vector<int>& tags, QString caption, const QString& name,
+                            bool useName, QString question);
+
+// ---- screens and controls --------------------------------------------------------------------
+// Some bound control of the screen (Tag 1 to 2312) holds an answer.
+bool ScreenHasData(const QObject* screen);
+// These do nothing while the frame's ScreenValid is already false.
+void RequireDate(TTaxEdit* edit, const QString& text, bool show);
+void RequireOneChecked(const QAbstractButton* box1, const QAbstractButton* box2,
+                       const QString& text, bool show);
+void RequireSelection(const QComboBox* combo, const QString& text, bool show);
+bool ComboSelectionIs(const QComboBox* combo, const QString& text);
+void SelectComboText(QComboBox* combo, const QString& text);
