@@ -1,0 +1,662 @@
+#include "Frame.h"
+
+#include "ChildForm.h"
+#include "ControlBinding.h"
+#include "Cp1252.h"
+#include "FieldStore.h"
+#include "Guard.h"
+#include "Help.h"
+#include "Lookups.h"
+#include "Prompter.h"
+#include "RunState.h"
+#include "ScreenRegistry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+TFrameWnd* theFrame = nullptr;
+
+const QColor TitleColour(15, 68, 123);   // 8078351
+const QColor PanelColour(235, 235, 235); // 15461355
+
+void Paint(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* Button(const QString& caption, const QString& hint, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(hint);
+    button->setMinimumWidth(72);
+    return button;
+}
+
+QToolButton* SupportButton(const QString& caption, const QString& hint, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->hide();
+    return button;
+}
+
+int CurrentScreenTarget() {
+    return RunState().CurrentSection * 100 + RunState().CurrentItem;
+}
+
+void SetTarget(int section, int item) {
+    RunState().CurrentSection = section;
+    RunState().CurrentItem = item;
+}
+
+} // namespace
+
+TFrameWnd* FrameWnd() {
+    return theFrame;
+}
+
+TFrameWnd::TFrameWnd(TFrameOwner* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+    setObjectName("FrameWnd");
+    theFrame = this;
+    RunState().ScreenShown = false;
+    goingBack_ = false;
+    HandlerSlots().WorksheetListHandler = nullptr;
+    BuildLayout();
+    ConnectButtons();
+    if (RunState().SupportMode)
+        for (QWidget* button :
+             std::initializer_list<QWidget*>{btnJump_, btnScan_, btnBack_, btnTags_, btnShowPrev_})
+            button->show();
+    designedTitleFont_ = titleLabel_->font().pixelSize();
+    designedCloseFont_ = btnCancel_->font().pixelSize();
+}
+
+TFrameWnd::~TFrameWnd() {
+    delete screen_.data();
+    if (theFrame == this) theFrame = nullptr;
+}
+
+// ---- layout
+
+void TFrameWnd::BuildLayout() {
+    resize(790, 535);
+    auto* base = new QVBoxLayout(this);
+    base->setContentsMargins(0, 0, 0, 0);
+    base->setSpacing(0);
+    base->addWidget(BuildTitlePanel());
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    middle->addWidget(BuildSidePanel());
+    clientPanel_ = new QWidget(this);
+    clientPanel_->setObjectName("ClientPanel");
+    auto* clientLayout = new QVBoxLayout(clientPanel_);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(clientPanel_, 1);
+    base->addLayout(middle, 1);
+    base->addWidget(BuildButtonRow());
+    SetTabOrder();
+}
+
+QWidget* TFrameWnd::BuildTitlePanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("TitlePanel");
+    panel->setFixedHeight(24);
+    Paint(panel, TitleColour);
+    titleLabel_ = new QLabel("I want you to know ...", panel);
+    titleLabel_->setObjectName("TitleLabel");
+    QFont font("Arial");
+    font.setPixelSize(16);
+    font.setBold(true);
+    titleLabel_->setFont(font);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_->setStyleSheet("color: white");
+    btnTags_ = SupportButton("Tags", "View and Edit Tags", panel);
+    btnShowPrev_ = SupportButton("ShowPrev", QString(), panel);
+    btnBack_ = SupportButton("<<", "Load previous screen", panel);
+    btnScan_ = SupportButton(">>", "Load next screen ", panel);
+    btnTags_->setObjectName("Tags");
+    btnShowPrev_->setObjectName("ShowPrev");
+    btnBack_->setObjectName("btnBack");
+    btnScan_->setObjectName("btnScan");
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->addWidget(titleLabel_, 1);
+    for (QToolButton* button : {btnTags_, btnShowPrev_, btnBack_, btnScan_})
+        layout->addWidget(button);
+    return panel;
+}
+
+QWidget* TFrameWnd::BuildSidePanel() {
+    imagePanel_ = new QWidget(this);
+    imagePanel_->setObjectName("ImagePanel");
+    imagePanel_->setFixedWidth(162);
+    Paint(imagePanel_, Qt::white);
+    auto* layout = new QVBoxLayout(imagePanel_);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    navigatorPlace_ = new QWidget(imagePanel_);
+    navigatorPlace_->setObjectName("NavigatorFrame");
+    navigatorPlace_->hide();
+    layout->addWidget(navigatorPlace_, 1);
+
+    auto listPanel = [&](const char* name, QListWidget*& list, QPushButton*& remove) {
+        auto* panel = new QWidget(imagePanel_);
+        panel->setObjectName(name);
+        Paint(panel, PanelColour);
+        auto* inner = new QVBoxLayout(panel);
+        auto* header = new QLabel("Existing worksheets", panel);
+        header->setWordWrap(true);
+        list = new QListWidget(panel);
+        remove = Button("Delete", QString(), panel);
+        inner->addWidget(header);
+        inner->addWidget(list, 1);
+        inner->addWidget(remove);
+        panel->hide();
+        layout->addWidget(panel, 1);
+        return panel;
+    };
+    actionPanel_ = listPanel("ActionPanel", lstPickList_, btnRemove_);
+    lstPickList_->setObjectName("lstPickList");
+    btnRemove_->setObjectName("btnRemove");
+    selectPanel_ = listPanel("PanelFreeFormSelect", listBoxFFS_, bitBtn2_);
+    listBoxFFS_->setObjectName("ListBoxFFS");
+    bitBtn2_->setObjectName("BitBtn2");
+
+    layout->addStretch();
+    label1_ = new QLabel(imagePanel_);
+    label1_->setObjectName("Label1");
+    layout->addWidget(label1_);
+    return imagePanel_;
+}
+
+QWidget* TFrameWnd::BuildButtonRow() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("BtnPanel");
+    panel->setFixedHeight(36);
+    Paint(panel, Qt::white);
+    QFont font("Arial");
+    font.setPixelSize(13);
+    panel->setFont(font);
+    panel->setStyleSheet("#BtnPanel { border-top: 2px solid #808080; }");
+    btnMore_ = Button("&More", "Read more on this item.", panel);
+    btnYes_ = Button(
+        "Yes", "Click here if your answer to the question(s) asked on the screen is Yes.", panel);
+    QFont bold = btnYes_->font();
+    bold.setBold(true);
+    btnYes_->setFont(bold);
+    btnNo_ = Button("No", "Click here if your answer to the question(s) asked on the screen is No.",
+                    panel);
+    btnJump_ = Button("&Jump", QString(), panel);
+    btnPrev_ = Button("&Prev", "Backtrack the interview to the screen previously viewed.", panel);
+    btnNext_ = Button("&Next", "Proceeds to the next stage of the interview.", panel);
+    btnCancel_ = Button("&Close", "Leave the interview process.", panel);
+    const std::pair<QPushButton*, const char*> names[] = {
+        {btnMore_, "More"}, {btnYes_, "Yes"},   {btnNo_, "No"},       {btnJump_, "Jump"},
+        {btnPrev_, "Prev"}, {btnNext_, "Next"}, {btnCancel_, "Close"}};
+    for (const auto& [button, name] : names)
+        button->setObjectName(name);
+    btnYes_->hide();
+    btnNo_->hide();
+    btnJump_->hide();
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(10, 4, 10, 4);
+    layout->addWidget(btnMore_);
+    layout->addWidget(btnJump_);
+    layout->addStretch();
+    for (QPushButton* button : {btnPrev_, btnYes_, btnNo_, btnNext_})
+        layout->addWidget(button);
+    layout->addSpacing(24);
+    layout->addWidget(btnCancel_);
+    return panel;
+}
+
+void TFrameWnd::SetTabOrder() {
+    QWidget* order[] = {btnNext_, btnYes_, btnNo_, btnPrev_, btnMore_, btnCancel_, btnJump_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TFrameWnd::ConnectButtons() {
+    auto guarded = [this](void (TFrameWnd::*handler)()) {
+        return [this, handler] { Guarded([&] { (this->*handler)(); }); };
+    };
+    connect(btnNext_, &QPushButton::clicked, this, guarded(&TFrameWnd::NextClick));
+    connect(btnPrev_, &QPushButton::clicked, this, guarded(&TFrameWnd::PrevClick));
+    connect(btnYes_, &QPushButton::clicked, this,
+            [this] { Guarded([&] { YesNoClick(btnYes_); }); });
+    connect(btnNo_, &QPushButton::clicked, this, [this] { Guarded([&] { YesNoClick(btnNo_); }); });
+    connect(btnCancel_, &QPushButton::clicked, this, guarded(&TFrameWnd::CloseClick));
+    connect(btnMore_, &QPushButton::clicked, this, guarded(&TFrameWnd::MoreClick));
+    connect(btnJump_, &QPushButton::clicked, this, guarded(&TFrameWnd::JumpClick));
+    connect(btnScan_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanForward));
+    connect(btnBack_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanBack));
+    connect(btnShowPrev_, &QToolButton::clicked, this, guarded(&TFrameWnd::ShowPrevClick));
+    connect(btnRemove_, &QPushButton::clicked, this, guarded(&TFrameWnd::RemoveClicked));
+    connect(bitBtn2_, &QPushButton::clicked, this, guarded(&TFrameWnd::SelectionDeleteClicked));
+    connect(lstPickList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Guarded([&] { PickListClicked(lstPickList_->row(item)); });
+    });
+    connect(listBoxFFS_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Guarded([&] { SelectionListClicked(listBoxFFS_->row(item)); });
+    });
+    if (RunState().SupportMode) {
+        auto* exitKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+        connect(exitKey, &QShortcut::activated, this, [this] { Guarded([&] { owner_->Exit(); }); });
+    }
+}
+
+void TFrameWnd::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (designedClient_.isEmpty()) {
+        designedClient_ = clientPanel_->size();
+        zoomNumerator_ = zoomDenominator_ = 1;
+    }
+}
+
+// ---- events
+
+bool TFrameWnd::event(QEvent* event) {
+    if (event->type() == QEvent::Type(WM_SHOW_SCREEN)) {
+        Guarded([&] { ShowScreen(); });
+        return true;
+    }
+    bool handled = false;
+    Guarded([&] { handled = QWidget::event(event); });
+    return handled;
+}
+
+bool TFrameWnd::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->inherits("TXGrid"))
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* grid = static_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::NoModifier) {
+        grid->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::ShiftModifier) {
+        grid->previousInFocusChain()->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrameWnd::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);
+}
+
+// ---- the switch
+
+bool TFrameWnd::LeaveCheckPasses() {
+    auto& handlers = HandlerSlots();
+    if (!handlers.LeaveCheck) return true;
+    TCloseAction action = TCloseAction::caNone;
+    const TLeaveCheck check = handlers.LeaveCheck; // the check may replace the slot
+    check(nullptr, action);
+    const bool passed = RunState().ScreenValid;
+    if (passed) handlers.LeaveCheck = nullptr;
+    RunState().ScreenValid = true;
+    return passed;
+}
+
+void TFrameWnd::ShowScreen() {
+    if (closed_) return;
+    // A box shown inside a switch runs a nested event loop; a switch asked for meanwhile waits
+    // until this one has finished.
+    if (switching_) {
+        showPending_ = true;
+        return;
+    }
+    switching_ = true;
+    const bool switched = Guarded([&] {
+        auto& state = RunState();
+        if (skipLeaveCheck_) {
+            skipLeaveCheck_ = false;
+        } else if (screen_ &&
+                   (state.CurrentSection != shownSection_ || state.CurrentItem != shownItem_) &&
+                   !LeaveCheckPasses()) {
+            SetTarget(shownSection_, shownItem_);
+            return;
+        }
+        HandlerSlots().AnswerHandler = nullptr;
+        LeaveCurrentScreen();
+        if (shownSection_ > 0 && shownSection_ != state.CurrentSection) SetDataModified(true);
+        ShowYesNo(false);
+        btnCancel_->show();
+        btnPrev_->show();
+        screenId_ = CurrentScreenTarget();
+        screenScaled_ = false;
+        TChildForm* screen = CreateScreen(screenId_);
+        if (!screen) {
+            EndInterview();
+            return;
+        }
+        PresentScreen(screen);
+    });
+    if (!switched) goingBack_ = false;
+    switching_ = false;
+    if (showPending_) {
+        showPending_ = false;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+    }
+}
+
+void TFrameWnd::LeaveCurrentScreen() {
+    if (!screen_) return;
+    StoreBoundControls(screen_);
+    if (RunState().CurrentWorksheetGroup != 0) CloseWorksheet();
+    delete screen_.data();
+    HandlerSlots().LeaveCheck = nullptr;
+    RunState().ScreenShown = false;
+    navigatorPlace_->hide();
+}
+
+void TFrameWnd::PresentScreen(TChildForm* screen) {
+    auto& state = RunState();
+    screen_ = screen;
+    state.ScreenShown = true;
+    if (!goingBack_ && (state.CurrentSection != shownSection_ || state.CurrentItem != shownItem_))
+        state.ScreenHistory.push_back(screenId_);
+    goingBack_ = false;
+    shownSection_ = state.CurrentSection;
+    shownItem_ = state.CurrentItem;
+    label1_->setText(QString::number(screenId_));
+    btnMore_->show();
+    btnNext_->setVisible(btnNo_->isHidden());
+
+    PrepareScreen(screen);
+    screen->setParent(clientPanel_);
+    clientPanel_->layout()->addWidget(screen);
+    if (zoomNumerator_ != zoomDenominator_) {
+        const double factor = double(zoomNumerator_) / zoomDenominator_;
+        for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = child->geometry();
+            child->setGeometry(int(r.x() * factor), int(r.y() * factor), int(r.width() * factor),
+                               int(r.height() * factor));
+        }
+        QFont font = screen->font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        screen->setFont(font);
+        screenScaled_ = true;
+    }
+    for (QWidget* grid : screen->findChildren<QWidget*>())
+        if (grid->inherits("TXGrid")) grid->installEventFilter(this);
+    if (state.VisionImpairedMode) ApplyVisionTabOrder(screen);
+
+    screen->show();
+    screen->raise();
+    screen->FormShow();
+    if (!screen->Caption().isEmpty()) titleLabel_->setText(screen->Caption());
+    btnNext_->setVisible(btnNo_->isHidden());
+    FocusScreen();
+    // Paint now without letting input, timers or posted switches in.
+    screen->repaint();
+}
+
+void TFrameWnd::PrepareScreen(TChildForm* screen) {
+    FillBoundControls(screen);
+    for (QWidget* child : screen->findChildren<QWidget*>()) {
+        child->setToolTip(QString());
+        if (child->inherits("TTextLbl")) {
+            // The label's jump event, whatever its exact signature, reaches the link handler.
+            const int index = child->metaObject()->indexOfSignal("JumpClick(int,QString)");
+            if (index >= 0)
+                connect(child, SIGNAL(JumpClick(int, QString)), this,
+                        SLOT(OnLabelJump(int, QString)), Qt::UniqueConnection);
+        }
+    }
+    if (RunState().CurrentWorksheetGroup != 0) screen->SetWorksheetMark();
+}
+
+void TFrameWnd::FocusScreen() {
+    screen_->setFocus(Qt::OtherFocusReason);
+    if (QApplication::focusWidget() == screen_ ||
+        !screen_->isAncestorOf(QApplication::focusWidget()))
+        for (QWidget* next = screen_->nextInFocusChain(); screen_->isAncestorOf(next);
+             next = next->nextInFocusChain())
+            if (next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+    if (RunState().VisionImpairedMode) return;
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && btnCancel_->parentWidget()->isAncestorOf(focused)) {
+        if (btnYes_->isVisible() && btnYes_->isEnabled()) {
+            btnYes_->setFocus();
+        } else if (btnNext_->isVisible()) {
+            btnNext_->setEnabled(true);
+            btnNext_->setFocus();
+        }
+    }
+}
+
+void TFrameWnd::ApplyVisionTabOrder(TChildForm* screen) {
+    QList<QWidget*> labels;
+    for (QWidget* child : screen->findChildren<QWidget*>())
+        if (child->inherits("TTextLbl")) {
+            child->setProperty("mode", "tlmVisionImpaired");
+            labels << child;
+        }
+    if (!screen->TabToTextLabels) return;
+    for (QWidget* label : labels)
+        label->setFocusPolicy(Qt::StrongFocus);
+    QList<QWidget*> children = screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+        if (std::abs(a->y() - b->y()) < 12) return a->x() < b->x();
+        return a->y() < b->y();
+    });
+    for (int i = 1; i < children.size(); ++i)
+        QWidget::setTabOrder(children[i - 1], children[i]);
+}
+
+void TFrameWnd::EndInterview() {
+    RunState().FailedScreenId = screenId_;
+    if (owner_ && owner_->CloseQuery()) owner_->CloseHandler(btnYes_);
+}
+
+void TFrameWnd::ShowYesNo(bool shown) {
+    btnYes_->setVisible(shown);
+    btnNo_->setVisible(shown);
+    btnNext_->setVisible(!shown);
+}
+
+// ---- buttons
+
+template <class F>
+void TFrameWnd::RunFlowButton(F&& move) {
+    // A click that arrives while a switch is running does nothing.
+    if (flowBusy_ || switching_ || closed_) return;
+    flowBusy_ = true;
+    const bool ok = Guarded(move);
+    flowBusy_ = false;
+    if (!ok) goingBack_ = false;
+}
+
+void TFrameWnd::NextClick() {
+    RunFlowButton([&] {
+        if (HandlerSlots().AnswerHandler)
+            HandlerSlots().AnswerHandler(btnNext_);
+        else
+            ++RunState().CurrentItem;
+        ShowScreen();
+    });
+}
+
+void TFrameWnd::PrevClick() {
+    RunFlowButton([&] {
+        auto& state = RunState();
+        if (state.CurrentSection == 78 && state.CurrentItem == PrevBlockedItem()) {
+            ShowMessageBox("For data integrity reasons the previous button has been "
+                           "disabled.\r\n\r\nPlease work forward through the screens until you "
+                           "reach navigation screen.",
+                           mkInformation, mbOK);
+            return;
+        }
+        auto& history = state.ScreenHistory;
+        if (history.size() <= 1) {
+            if (state.CurrentSection == 0 && state.CurrentItem == 2) {
+                SetTarget(0, 0);
+                goingBack_ = true;
+                ShowScreen();
+            }
+            return;
+        }
+        const int target = history[history.size() - 2];
+        SetTarget(target / 100, target % 100);
+        goingBack_ = true;
+        ShowScreen();
+        // The entry of the screen left goes only when the move happened.
+        if (shownSection_ * 100 + shownItem_ == target || !screen_) history.pop_back();
+        goingBack_ = false;
+    });
+}
+
+void TFrameWnd::YesNoClick(QObject* sender) {
+    if (closed_ || switching_) return;
+    if (HandlerSlots().AnswerHandler) HandlerSlots().AnswerHandler(sender);
+    btnNext_->setEnabled(true);
+}
+
+void TFrameWnd::CloseClick() {
+    if (closed_) return;
+    if (owner_->CloseQuery()) owner_->CloseHandler(btnCancel_);
+}
+
+void TFrameWnd::MoreClick() {
+    if (screen_) ShowHelpTopic(screen_->HelpContext());
+}
+
+void TFrameWnd::LinkClicked(int jumpId, const QString& url) {
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+    else
+        ShowHelpTopic(jumpId);
+}
+
+void TFrameWnd::JumpClick() {
+    if (closed_ || switching_) return;
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(this, "Jump", "Enter screen number to jump to: ", QLineEdit::Normal,
+                              QString(), &accepted)
+            .trimmed();
+    if (!accepted || answer.isEmpty()) return;
+    bool number = false;
+    const qlonglong value = answer.toLongLong(&number);
+    if (!number) {
+        ShowMessageBox("'" + Utf8ToCp1252(answer.toStdString()) + "' is not a valid screen number.",
+                       mkWarning, mbOK);
+        return;
+    }
+    const int id = int(value & 0xFFFF);
+    SetTarget(id / 100, id % 100);
+    ShowYesNo(false);
+    btnNext_->setEnabled(true);
+    owner_->ShowSupportToolButtons();
+    ShowScreen();
+}
+
+void TFrameWnd::ScanForward() {
+    auto& state = RunState();
+    if (++state.CurrentItem > 60) {
+        if (state.CurrentSection > 81)
+            state.CurrentItem = 60;
+        else
+            SetTarget(state.CurrentSection + 1, 1);
+    }
+    ShowScreen();
+}
+
+void TFrameWnd::ScanBack() {
+    auto& state = RunState();
+    if (state.CurrentItem >= 2)
+        --state.CurrentItem;
+    else if (state.CurrentSection != 0)
+        SetTarget(state.CurrentSection - 1, 60);
+    ShowScreen();
+}
+
+void TFrameWnd::ShowPrevClick() {
+    std::string text = "The last 10 screens are: \r\n\r\n";
+    const auto& history = RunState().ScreenHistory;
+    const std::size_t shown = std::min<std::size_t>(history.size(), 11);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\r\n" + std::to_string(history[history.size() - 1 - i]);
+    ShowMessageBox(text, mkPlain, mbOK);
+}
+
+void TFrameWnd::ExclusiveCheckBox(QAbstractButton* checkBox) {
+    if (!checkBox->isChecked() || !checkBox->parentWidget()) return;
+    for (QCheckBox* other :
+         checkBox->parentWidget()->findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly))
+        if (other != checkBox) other->setChecked(false);
+}
+
+void TFrameWnd::CloseFrame() {
+    if (closed_) return;
+    if (screen_) StoreBoundControls(screen_);
+    if (RunState().CurrentWorksheetGroup != 0) CloseWorksheet();
+    delete screen_.data();
+    HandlerSlots() = THandlerSlots{};
+    RunState().ScreenShown = false;
+    closed_ = true;
+    for (QWidget* button : findChildren<QAbstractButton*>())
+        button->setEnabled(false);
+}
+
+// ---- zoom
+
+void TFrameWnd::Zoom() {
+    if (designedClient_.width() <= 0 || designedClient_.height() <= 0) return;
+    int numerator = clientPanel_->width();
+    int denominator = designedClient_.width();
+    if (double(clientPanel_->height()) / designedClient_.height() <
+        double(numerator) / denominator) {
+        numerator = clientPanel_->height();
+        denominator = designedClient_.height();
+    }
+    if (numerator == zoomNumerator_ && denominator == zoomDenominator_) return;
+    if (screenScaled_ &&
+        double(zoomNumerator_) / zoomDenominator_ >= double(numerator) / denominator)
+        ScaleFonts(1, 1);
+    else
+        ScaleFonts(numerator, denominator);
+    zoomNumerator_ = numerator;
+    zoomDenominator_ = denominator;
+    skipLeaveCheck_ = true;
+    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+void TFrameWnd::ScaleFonts(int numerator, int denominator) {
+    auto scaled = [&](int size) {
+        return int(std::nearbyint(double(size) * numerator / denominator)); // halves to even
+    };
+    QFont title = titleLabel_->font();
+    title.setPixelSize(scaled(designedTitleFont_));
+    titleLabel_->setFont(title);
+    for (QPushButton* button :
+         {btnCancel_, btnNext_, btnPrev_, btnRemove_, btnNo_, btnYes_, btnMore_}) {
+        QFont font = button->font();
+        font.setPixelSize(scaled(designedCloseFont_));
+        button->setFont(font);
+    }
+}
