@@ -50,6 +50,11 @@ int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons,
     return Prompter().ShowMessageBox(text, kind, buttons, defaultButton);
 }
 
+int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
+                            TMsgButtons buttons, TMsgButton defaultButton) {
+    return Prompter().ShowCaptionedMessageBox(caption, text, kind, buttons, defaultButton);
+}
+
 int DefaultResult(TMsgButtons buttons, TMsgButton defaultButton) {
     if (defaultButton != 0) return ResultOf(defaultButton);
     for (TMsgButton b : {mbYes, mbOK, mbRetry, mbAbort, mbNo, mbCancel, mbIgnore})

@@ -37,6 +37,14 @@ public:
     // prompter choose the first button of the set.
     virtual int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons,
                                TMsgButton defaultButton) = 0;
+    // A box with a caption of its own instead of the application title. Prompters that show no
+    // captions need not override it.
+    virtual int ShowCaptionedMessageBox(const std::string& caption, const std::string& text,
+                                        TMsgKind kind, TMsgButtons buttons,
+                                        TMsgButton defaultButton) {
+        (void)caption;
+        return ShowMessageBox(text, kind, buttons, defaultButton);
+    }
 };
 
 // Installs the prompter every box goes through (not owned); nullptr restores the default one,
@@ -46,6 +54,8 @@ TPrompter& Prompter();
 
 int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons = mbOK,
                    TMsgButton defaultButton = TMsgButton(0));
+int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
+                            TMsgButtons buttons = mbOK, TMsgButton defaultButton = TMsgButton(0));
 
 // The button a box answers with when nobody presses one.
 int DefaultResult(TMsgButtons buttons, TMsgButton defaultButton);

@@ -1,6 +1,6 @@
 #pragma once
-// A prompter for tests: records every box and answers from a queue (the default button when the
-// queue is empty). Installed for its lifetime.
+// A prompter for tests: records every box and answers the questions from a queue, in order.
+// A box with no queued answer gets its default button, so information boxes need no script.
 
 #include "Prompter.h"
 
@@ -8,31 +8,55 @@
 #include <string>
 #include <vector>
 
-struct TScriptedPrompter : TPrompter {
-    struct TBox {
-        std::string text;
-        TMsgKind kind;
-        TMsgButtons buttons;
-        TMsgButton defaultButton;
-    };
-    std::vector<TBox> boxes;
-    std::deque<int> answers;
+struct TShownBox {
+    std::string caption; // empty for the application title
+    std::string text;
+    TMsgKind kind;
+    TMsgButtons buttons;
+    TMsgButton defaultButton;
+};
 
-    TScriptedPrompter() { SetPrompter(this); }
-    ~TScriptedPrompter() override { SetPrompter(nullptr); }
+class TScriptedPrompter : public TPrompter {
+public:
+    // Queues the result (mrYes, mrNo, ...) for the next box shown.
+    TScriptedPrompter& Answer(int result) {
+        answers_.push_back(result);
+        return *this;
+    }
 
     int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons,
                        TMsgButton defaultButton) override {
-        boxes.push_back({text, kind, buttons, defaultButton});
-        if (answers.empty()) return DefaultResult(buttons, defaultButton);
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return ShowCaptionedMessageBox("", text, kind, buttons, defaultButton);
     }
+
+    int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
+                                TMsgButtons buttons, TMsgButton defaultButton) override {
+        shown.push_back({caption, text, kind, buttons, defaultButton});
+        if (answers_.empty()) return DefaultResult(buttons, defaultButton);
+        const int result = answers_.front();
+        answers_.pop_front();
+        return result;
+    }
+
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (const TBox& box : boxes)
+        for (const TShownBox& box : shown)
             texts.push_back(box.text);
         return texts;
     }
+    std::size_t AnswersLeft() const { return answers_.size(); }
+
+    std::vector<TShownBox> shown;
+
+private:
+    std::deque<int> answers_;
+};
+
+// Installs a prompter for the lifetime of the scope.
+class TPrompterScope {
+public:
+    explicit TPrompterScope(TPrompter& prompter) { SetPrompter(&prompter); }
+    ~TPrompterScope() { SetPrompter(nullptr); }
+    TPrompterScope(const TPrompterScope&) = delete;
+    TPrompterScope& operator=(const TPrompterScope&) = delete;
 };
