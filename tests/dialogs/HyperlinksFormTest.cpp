@@ -1,0 +1,6 @@
+#include <QtTest>
+class HyperlinksFormTest : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(HyperlinksFormTest)
+#include "HyperlinksFormTest.moc"

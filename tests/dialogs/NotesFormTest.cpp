@@ -1,0 +1,6 @@
+#include <QtTest>
+class NotesFormTest : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(NotesFormTest)
+#include "NotesFormTest.moc"

@@ -1,0 +1,6 @@
+#include <QtTest>
+class ReaderDialogsTest : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(ReaderDialogsTest)
+#include "ReaderDialogsTest.moc"
