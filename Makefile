@@ -3,7 +3,6 @@ BUILD     ?= build
 ASAN_BUILD = build-asan
 FUZZ_BUILD = build-fuzz
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
-DEMO_DIR   = $(BUILD)/demo
 DEMO_KEY   = 12345678
 
 .PHONY: all deps build test run sanitize fuzz bench format screenshots clean
@@ -20,10 +19,9 @@ build: deps
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# The replacement host on the demo return in the user's data folder (made on first use).
 run: build
-	@mkdir -p $(DEMO_DIR)
-	@$(BUILD)/tools/vesk-tool build tools/demo-return.json $(DEMO_DIR)/DEMO.TAX --key $(DEMO_KEY)
-	@$(BUILD)/tools/vesk-tool dump $(DEMO_DIR)/DEMO.TAX --key $(DEMO_KEY)
+	@$(BUILD)/bin/quellet-host --key $(DEMO_KEY)
 
 # Every test under AddressSanitizer and UBSan.
 sanitize: deps

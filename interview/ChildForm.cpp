@@ -1,6 +1,8 @@
 #include "ChildForm.h"
 
+#include "MessageBox.h"
 #include "Prompter.h"
+#include "TextLbl.h"
 
 THandlerSlots& HandlerSlots() {
     static THandlerSlots handlers;
@@ -14,6 +16,8 @@ TChildForm::TChildForm(QWidget* parent) : QWidget(parent) {
 }
 
 int TChildForm::MessageBoxWithHelp(const std::string& text, int kind, unsigned buttons) {
+    // The confirmation kind of the screens' own boxes shows the question icon.
+    TMessageBoxStyle style(TMessageBoxStyle::Caption(), kind == mkConfirmation);
     return ShowMessageBox(text, TMsgKind(kind), buttons);
 }
 
@@ -22,10 +26,8 @@ void TChildForm::InformationBox(const std::string& text) {
 }
 
 QString TChildForm::AttentionText() const {
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (!child->inherits("TTextLbl") || !child->isVisible()) continue;
-        if (child->property("Kind").toString() == QLatin1String("tlkAttention"))
-            return child->property("plainText").toString();
-    }
+    for (const TTextLbl* label : findChildren<TTextLbl*>())
+        if (label->isVisible() && label->kind() == TTextLbl::tlkAttention)
+            return label->plainText();
     return {};
 }

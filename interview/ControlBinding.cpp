@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 #include "FieldStore.h"
+#include "TaxEdit.h"
+#include "XGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -23,55 +26,49 @@ std::string FromQt(const QString& text) {
     return Utf8ToCp1252(text.toStdString());
 }
 
-// The numeric types of the validated edit, by the names its NumericType property reports.
-bool NumericEdit(const QWidget* edit) {
-    const QString type = edit->property("NumericType").toString();
-    return type.endsWith(QLatin1String("ntCurrency")) ||
-           type.endsWith(QLatin1String("ntCurrencyCnt")) ||
-           type.endsWith(QLatin1String("ntNumeric"));
+bool NumericEdit(const TTaxEdit* edit) {
+    const auto type = edit->numericType();
+    return type == TTaxEdit::ntCurrency || type == TTaxEdit::ntCurrencyCnt ||
+           type == TTaxEdit::ntNumeric;
 }
 
 bool NumericField(TDataType type) {
     return type == dtNumeric || type == dtCurrency || type == dtCurrencyCnt;
 }
 
-void FillTaxEdit(QWidget* edit, int tag) {
+void FillTaxEdit(TTaxEdit* edit, int tag) {
     const TDataType type = GetFieldType(tag);
     const bool numeric = type == dtNone ? NumericEdit(edit) : NumericField(type);
     if (numeric)
-        edit->setProperty("NumValue", double(GetFieldVal(tag)));
+        edit->setNumValue(double(GetFieldVal(tag)));
     else
-        edit->setProperty("Text", ToQt(FieldAsText(tag)));
+        edit->setText(ToQt(FieldAsText(tag)));
 }
 
-void StoreTaxEdit(QWidget* edit, int tag) {
+void StoreTaxEdit(TTaxEdit* edit, int tag) {
     if (NumericEdit(edit))
-        SetFieldVal(tag, edit->property("NumValue").toDouble());
+        SetFieldVal(tag, edit->numValue());
     else
-        SetFieldStr(tag, FromQt(edit->property("Text").toString()));
+        SetFieldStr(tag, FromQt(edit->text()));
 }
 
-QStringList ListToQt(const TStringList* lines) {
+void FillGrid(TXGrid* grid, int tag) {
     QStringList list;
-    if (lines)
+    if (const TStringList* lines = GetFieldLst(tag))
         for (const auto& line : *lines)
             list << ToQt(line);
-    return list;
+    grid->LoadFromList(list);
+    grid->setEdited(false);
 }
 
-void FillGrid(QWidget* grid, int tag) {
-    QMetaObject::invokeMethod(grid, "LoadFromList", Q_ARG(QStringList, ListToQt(GetFieldLst(tag))));
-    grid->setProperty("Modified", false);
-}
-
-void StoreGrid(QWidget* grid, int tag) {
+void StoreGrid(TXGrid* grid, int tag) {
     QStringList list;
-    QMetaObject::invokeMethod(grid, "StoreToList", Q_ARG(QStringList&, list));
+    grid->StoreToList(list);
     TStringList lines;
     for (const QString& line : list)
         lines.push_back(FromQt(line));
     SetFieldLst(tag, std::move(lines));
-    if (grid->property("Modified").toBool()) SetDataModified(true);
+    if (grid->edited()) SetDataModified(true);
 }
 
 QString LabelCaption(int tag) {
@@ -93,10 +90,10 @@ void SetChecked(int tag, bool checked) {
 }
 
 void Fill(QWidget* control, int tag) {
-    if (control->inherits("TTaxEdit"))
-        FillTaxEdit(control, tag);
-    else if (control->inherits("TXGrid"))
-        FillGrid(control, tag);
+    if (auto* edit = qobject_cast<TTaxEdit*>(control))
+        FillTaxEdit(edit, tag);
+    else if (auto* grid = qobject_cast<TXGrid*>(control))
+        FillGrid(grid, tag);
     else if (auto* combo = qobject_cast<QComboBox*>(control))
         combo->setCurrentIndex(combo->findText(ToQt(FieldAsText(tag)), Qt::MatchExactly));
     else if (auto* button = qobject_cast<QAbstractButton*>(control);
@@ -107,10 +104,10 @@ void Fill(QWidget* control, int tag) {
 }
 
 void Store(QWidget* control, int tag) {
-    if (control->inherits("TTaxEdit"))
-        StoreTaxEdit(control, tag);
-    else if (control->inherits("TXGrid"))
-        StoreGrid(control, tag);
+    if (auto* edit = qobject_cast<TTaxEdit*>(control))
+        StoreTaxEdit(edit, tag);
+    else if (auto* grid = qobject_cast<TXGrid*>(control))
+        StoreGrid(grid, tag);
     else if (auto* combo = qobject_cast<QComboBox*>(control))
         SetFieldStr(tag, FromQt(combo->currentText()));
     else if (auto* box = qobject_cast<QCheckBox*>(control))
@@ -145,13 +142,13 @@ std::string FormatCurrencyCaption(long double amount, int decimals) {
     if (std::fabs(amount) <= 0.01L) return {};
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, std::fabs(amount));
-    std::string digits = buffer;
-    const std::size_t point = digits.find('.');
-    std::size_t end = point == std::string::npos ? digits.size() : point;
-    for (std::size_t i = end; i > 3; i -= 3)
-        digits.insert(i - 3, ",");
+    const std::string digits = buffer;
     if (digits == "0" || digits == "0.00") return {};
+    const std::size_t whole = std::min(digits.find('.'), digits.size());
     std::string caption = amount < 0 ? "-$" : "$";
-    caption += digits;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && i < whole && (whole - i) % 3 == 0) caption += ',';
+        caption += digits[i];
+    }
     return caption;
 }

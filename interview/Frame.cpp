@@ -10,6 +10,8 @@
 #include "Prompter.h"
 #include "RunState.h"
 #include "ScreenRegistry.h"
+#include "TextLbl.h"
+#include "XGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -398,8 +400,8 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
         screen->setFont(font);
         screenScaled_ = true;
     }
-    for (QWidget* grid : screen->findChildren<QWidget*>())
-        if (grid->inherits("TXGrid")) grid->installEventFilter(this);
+    for (TXGrid* grid : screen->findChildren<TXGrid*>())
+        grid->installEventFilter(this);
     if (state.VisionImpairedMode) ApplyVisionTabOrder(screen);
 
     screen->show();
@@ -416,13 +418,9 @@ void TFrameWnd::PrepareScreen(TChildForm* screen) {
     FillBoundControls(screen);
     for (QWidget* child : screen->findChildren<QWidget*>()) {
         child->setToolTip(QString());
-        if (child->inherits("TTextLbl")) {
-            // The label's jump event, whatever its exact signature, reaches the link handler.
-            const int index = child->metaObject()->indexOfSignal("JumpClick(int,QString)");
-            if (index >= 0)
-                connect(child, SIGNAL(JumpClick(int, QString)), this,
-                        SLOT(OnLabelJump(int, QString)), Qt::UniqueConnection);
-        }
+        if (auto* label = qobject_cast<TTextLbl*>(child))
+            connect(label, &TTextLbl::jumpClicked, this, &TFrameWnd::OnLabelJump,
+                    Qt::UniqueConnection);
     }
     if (RunState().CurrentWorksheetGroup != 0) screen->SetWorksheetMark();
 }
@@ -451,11 +449,10 @@ void TFrameWnd::FocusScreen() {
 
 void TFrameWnd::ApplyVisionTabOrder(TChildForm* screen) {
     QList<QWidget*> labels;
-    for (QWidget* child : screen->findChildren<QWidget*>())
-        if (child->inherits("TTextLbl")) {
-            child->setProperty("mode", "tlmVisionImpaired");
-            labels << child;
-        }
+    for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
+        label->setMode(TTextLbl::tlmVisionImpaired);
+        labels << label;
+    }
     if (!screen->TabToTextLabels) return;
     for (QWidget* label : labels)
         label->setFocusPolicy(Qt::StrongFocus);

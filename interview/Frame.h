@@ -11,7 +11,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QToolButton;
-class TChildForm;
+#include "ChildForm.h"
 
 constexpr int WM_SHOW_SCREEN = 1027;
 

@@ -42,9 +42,11 @@ bool WindowHoldsOnlyLabel(int instance) {
     return true;
 }
 
+// Empties the window; the open group stays as it was.
 void ClearInstanceWindow(int group) {
+    const int open = RunState().CurrentWorksheetGroup;
     UnpackWorksheetInstance(group, 0); // instances count from 1: nothing is copied
-    if (TFieldStore* store = CurrentFieldStore()) store->currentWorksheetGroup = 0;
+    RunState().CurrentWorksheetGroup = open;
 }
 
 void SetWorksheetTarget(int group, int instance) {
@@ -53,15 +55,6 @@ void SetWorksheetTarget(int group, int instance) {
 }
 
 } // namespace
-
-void RemoveWorksheetInstance(int group, int instance) {
-    TWorksheet* sheet = GetWorksheet(group);
-    if (!sheet) return;
-    sheet->RemoveInstance(instance);
-    for (TWorksheetEntry& entry : sheet->MutableEntries())
-        if (entry.instance > instance) --entry.instance;
-    SetDataModified(true);
-}
 
 int TFrameWnd::CurrentWorksheetInstance() const {
     return RunState().CurrentWorksheetInstance;

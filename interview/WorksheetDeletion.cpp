@@ -1,16 +1,17 @@
 #include "WorksheetDeletion.h"
 
-namespace {
-TDeletionCascade& Cascade() {
-    static TDeletionCascade cascade;
-    return cascade;
-}
-} // namespace
-
-void SetDeletionCascade(TDeletionCascade cascade) {
-    Cascade() = std::move(cascade);
-}
+#include "FieldStore.h"
+#include "RecordDeletion.h"
 
 bool WorksheetDeletionAllowed(int group, int instance) {
-    return Cascade() && Cascade()(group, instance);
+    return ConfirmRecordDeletion(group, instance);
+}
+
+void RemoveWorksheetInstance(int group, int instance) {
+    TWorksheet* sheet = GetWorksheet(group);
+    if (!sheet) return;
+    sheet->RemoveInstance(instance);
+    for (TWorksheetEntry& entry : sheet->MutableEntries())
+        if (entry.instance > instance) --entry.instance;
+    SetDataModified(true);
 }

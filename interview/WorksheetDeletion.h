@@ -1,12 +1,7 @@
 #pragma once
-// The frame asks the deletion cascade whether a spouse or dependant record may go; the cascade
-// clears everything that names the record. The module installs the calculation's cascade.
+// Deleting a record of a worksheet group (a spouse, a dependant).
 
-#include <functional>
-
-using TDeletionCascade = std::function<bool(int group, int instance)>;
-void SetDeletionCascade(TDeletionCascade cascade);
-// Without an installed cascade nothing is deleted.
+// Asks the deletion cascade whether the record may go; the cascade clears what names it.
 bool WorksheetDeletionAllowed(int group, int instance);
 
 // Frees the instance's entries and moves every higher instance one lower.

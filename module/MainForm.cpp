@@ -55,7 +55,8 @@ QString FindCalculator() {
             const QString path = windows + folder + "/CALC.EXE";
             if (QFileInfo::exists(path)) return path;
         }
-    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"})
+    for (const char* program :
+         {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"})
         if (const QString path = QStandardPaths::findExecutable(program); !path.isEmpty())
             return path;
     return {};
@@ -130,7 +131,8 @@ bool TMainForm::CloseQuery() {
 }
 
 void TMainForm::CloseHandler(QObject* sender) {
-    const bool closedByUser = sender == this || (frame_ && sender == frame_->findChild<QObject*>("Close"));
+    const bool closedByUser =
+        sender == this || (frame_ && sender == frame_->findChild<QObject*>("Close"));
     PostToHost(closedByUser ? WM_VESK_CLOSED : WM_VESK_DONE);
 }
 
@@ -164,7 +166,8 @@ bool TMainForm::event(QEvent* event) {
 }
 
 void TMainForm::ShowSupportToolButtons() {
-    for (QToolButton* button : {ui_->NewBtn, ui_->OpenBtn, ui_->SaveBtn, ui_->CalculBtn, ui_->NotesBtn})
+    for (QToolButton* button :
+         {ui_->NewBtn, ui_->OpenBtn, ui_->SaveBtn, ui_->CalculBtn, ui_->NotesBtn})
         button->setVisible(true);
 }
 

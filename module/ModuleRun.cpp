@@ -13,6 +13,10 @@
 
 namespace {
 
+// The module's boxes from the moment it is loaded; a test may install its own over it.
+TQtPrompter qtPrompter;
+const bool prompterInstalled = (SetPrompter(&qtPrompter), true);
+
 QPointer<TMainForm> mainForm;
 bool runActive = false;
 std::string reservedText; // kept for the run, read by nothing
@@ -48,7 +52,6 @@ void StartRun(const TRunArguments& arguments) {
         if (mainForm) mainForm->raise();
         return;
     }
-    InstallQtPrompter();
     auto& state = RunState();
     const bool supportMode = state.SupportMode;
     ResetRunState();

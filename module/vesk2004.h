@@ -49,8 +49,8 @@ VESK_EXPORT void VESK_CALL RunVeskModule(VeskWindow owner, VeskWindow notifyWind
                                          const unsigned char* dataFilePath,
                                          const unsigned char* keyText,
                                          const unsigned char* reserved, int32_t startScreen,
-                                         int32_t left, int32_t top, int32_t width,
-                                         int32_t height, uint8_t maximised, uint8_t minimised);
+                                         int32_t left, int32_t top, int32_t width, int32_t height,
+                                         uint8_t maximised, uint8_t minimised);
 
 /* Saves the return to the path given to RunVeskModule and ends the run: 1 on success, 0 when
  * anything failed (the return is then not saved, or there was no run). */
@@ -60,8 +60,8 @@ VESK_EXPORT uint8_t VESK_CALL FreeDLLResources(void);
 typedef int16_t(VESK_CALL* VeskCheckVersionFn)(int32_t);
 typedef int32_t(VESK_CALL* VeskGetFailedScreenIndexFn)(void);
 typedef void(VESK_CALL* VeskRunModuleFn)(VeskWindow, VeskWindow, const unsigned char*,
-                                          const unsigned char*, const unsigned char*, int32_t,
-                                          int32_t, int32_t, int32_t, int32_t, uint8_t, uint8_t);
+                                         const unsigned char*, const unsigned char*, int32_t,
+                                         int32_t, int32_t, int32_t, int32_t, uint8_t, uint8_t);
 typedef uint8_t(VESK_CALL* VeskFreeResourcesFn)(void);
 
 #ifdef __cplusplus

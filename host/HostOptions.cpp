@@ -1,0 +1,34 @@
+#include "HostOptions.h"
+
+THostOptions ParseHostOptions(const QStringList& arguments) {
+    THostOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto value = [&]() -> QString {
+            if (i + 1 < arguments.size()) return arguments[++i];
+            options.error = argument + " needs a value";
+            return {};
+        };
+        if (argument == "--return") {
+            options.returnFile = value();
+        } else if (argument == "--key") {
+            options.keyText = value();
+        } else if (argument == "--script") {
+            options.scriptFile = value();
+        } else if (argument == "--start") {
+            bool ok = false;
+            options.startScreen = value().toInt(&ok);
+            if (!ok && options.error.isEmpty()) options.error = "--start needs a screen id";
+        } else if (argument.compare("SVCTOOLS", Qt::CaseInsensitive) != 0 &&
+                   argument.compare("/V", Qt::CaseInsensitive) != 0 &&
+                   !argument.startsWith("-platform")) {
+            options.error = "unknown argument " + argument;
+        }
+    }
+    return options;
+}
+
+QString HostUsage() {
+    return "usage: quellet-host [--return FILE] [--key TEXT] [--start ID] [--script FILE] "
+           "[SVCTOOLS] [/V]";
+}

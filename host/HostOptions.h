@@ -1,0 +1,16 @@
+#pragma once
+// The replacement host's command line.
+
+#include <QString>
+#include <QStringList>
+
+struct THostOptions {
+    QString returnFile; // empty: the demo return
+    QString keyText = "12345678";
+    int startScreen = 7803;
+    QString scriptFile; // set: run the scenario and exit with its result
+    QString error;      // set when the command line could not be read
+};
+
+THostOptions ParseHostOptions(const QStringList& arguments);
+QString HostUsage();

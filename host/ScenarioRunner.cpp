@@ -1,0 +1,248 @@
+#include "ScenarioRunner.h"
+
+#include "HostWindow.h"
+#include "ModuleLibrary.h"
+#include "ScenarioWidgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString ButtonCaption(const QAbstractButton* button) {
+    return button->text().remove('&');
+}
+
+} // namespace
+
+TScenarioRunner::TScenarioRunner(TModuleLibrary& module, THostWindow& host,
+                                 QVector<TScenarioStep> steps)
+    : module_(module), steps_(std::move(steps)) {
+    connect(&host, &THostWindow::InterviewDone, this, [this] { done_ = true; });
+    connect(&host, &THostWindow::InterviewClosed, this, [this] { closed_ = true; });
+    boxWatch_.setInterval(10);
+    connect(&boxWatch_, &QTimer::timeout, this, &TScenarioRunner::AnswerOpenBox);
+}
+
+void TScenarioRunner::Start() {
+    boxWatch_.start();
+    QTimer::singleShot(0, this, &TScenarioRunner::RunNextStep);
+}
+
+void TScenarioRunner::LetPostedEventsRun() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void TScenarioRunner::RunNextStep() {
+    if (finished_) return;
+    LetPostedEventsRun();
+    if (!boxFailure_.isEmpty()) {
+        Finish(boxFailure_, next_ > 0 ? steps_[next_ - 1].line : 0);
+        return;
+    }
+    if (next_ == steps_.size()) {
+        if (!answers_.empty())
+            Finish("a queued answer was left over: " + answers_.front().button,
+                   answers_.front().line);
+        else
+            Finish(QString(), 0);
+        return;
+    }
+    const TScenarioStep& step = steps_[next_++];
+    currentLine_ = step.line;
+    QString failure = Execute(step.tokens);
+    if (failure.isEmpty()) failure = boxFailure_;
+    if (!failure.isEmpty()) {
+        Finish(failure, step.line);
+        return;
+    }
+    QTimer::singleShot(0, this, &TScenarioRunner::RunNextStep);
+}
+
+void TScenarioRunner::Finish(const QString& failure, int line) {
+    finished_ = true;
+    boxWatch_.stop();
+    module_.Free();
+    if (failure.isEmpty())
+        std::printf("scenario: PASS (%d steps)\n", int(steps_.size()));
+    else
+        std::printf("scenario: FAIL at line %d: %s\n", line, qPrintable(failure));
+    std::fflush(stdout);
+    QCoreApplication::exit(failure.isEmpty() ? 0 : 1);
+}
+
+// ---- message boxes
+
+void TScenarioRunner::AnswerOpenBox() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        boxFailure_ = "an input box opened that no step can answer";
+        input->reject();
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box || !box->isVisible()) return;
+    const QString text = box->text();
+    if (answers_.empty()) {
+        if (boxFailure_.isEmpty()) boxFailure_ = "a message box with no queued answer: " + text;
+        box->done(QMessageBox::Cancel);
+        return;
+    }
+    const TQueuedAnswer answer = answers_.front();
+    answers_.pop_front();
+    if (!text.startsWith(answer.textStart)) {
+        boxFailure_ = QString("the message box reads \"%1\", expected one starting \"%2\"")
+                          .arg(text, answer.textStart);
+        box->done(QMessageBox::Cancel);
+        return;
+    }
+    for (QAbstractButton* button : box->buttons())
+        if (ButtonCaption(button).compare(answer.button, Qt::CaseInsensitive) == 0) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    boxFailure_ = "the message box has no button " + answer.button;
+    box->done(QMessageBox::Cancel);
+}
+
+// ---- steps
+
+QString TScenarioRunner::Execute(const QStringList& step) {
+    const QString verb = step.value(0);
+    auto needs = [&](int count) { return step.size() >= count; };
+    if (verb == "click" && needs(2)) return Click(step);
+    if (verb == "type" && needs(3)) return Type(step);
+    if (verb == "select" && needs(3)) return Select(step);
+    if ((verb == "check" || verb == "uncheck") && needs(2)) return Check(step, verb == "check");
+    if ((verb == "cell" || verb == "pick") && needs(5)) return Cell(step, verb == "pick");
+    if (verb == "expect" && needs(2)) return Expect(step);
+    if (verb == "answer" && needs(3)) {
+        answers_.push_back({step[1], step[2], currentLine_});
+        return {};
+    }
+    if (verb == "topic") return "there is no navigator topic \"" + step.value(1) + "\"";
+    return "cannot read the step: " + step.join(' ');
+}
+
+QString TScenarioRunner::Click(const QStringList& step) {
+    QAbstractButton* button = FindButton(step[1]);
+    if (!button) return "no button " + step[1];
+    if (!button->isVisible()) return "button " + step[1] + " is not visible";
+    if (!button->isEnabled()) return "button " + step[1] + " is not enabled";
+    QTest::mouseClick(button, Qt::LeftButton);
+    return {};
+}
+
+QString TScenarioRunner::Type(const QStringList& step) {
+    QWidget* control = FindControl(step[1]);
+    if (!control) return "no control " + step[1];
+    if (!control->isVisible() || !control->isEnabled()) return step[1] + " cannot take input";
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
+    control->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(control, Qt::Key_End);
+    QTest::keyClick(control, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(control, Qt::Key_Delete);
+    QTest::keyClicks(control, step[2]);
+    if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Tab);
+    return {};
+}
+
+QString TScenarioRunner::Select(const QStringList& step) {
+    QWidget* control = FindControl(step[1]);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        const int index = combo->findText(step[2], Qt::MatchExactly);
+        if (index < 0) return step[1] + " has no item \"" + step[2] + "\"";
+        combo->setFocus(Qt::MouseFocusReason);
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        view->setCurrentIndex(combo->model()->index(index, combo->modelColumn()));
+        QTest::keyClick(view, Qt::Key_Return);
+        return {};
+    }
+    if (auto* list = qobject_cast<QListWidget*>(control)) {
+        const auto items = list->findItems(step[2], Qt::MatchExactly);
+        if (items.isEmpty()) return step[1] + " has no line \"" + step[2] + "\"";
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
+        return {};
+    }
+    return "no combo box or list box " + step[1];
+}
+
+QString TScenarioRunner::Check(const QStringList& step, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(FindControl(step[1]));
+    if (!button || !button->isCheckable()) return "no check box or radio button " + step[1];
+    // On the box itself, not on the far end of its caption.
+    if (button->isChecked() != checked)
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    if (button->isChecked() != checked) return step[1] + " did not change";
+    return {};
+}
+
+QString TScenarioRunner::Cell(const QStringList& step, bool pick) {
+    auto* grid = qobject_cast<QTableWidget*>(FindControl(step[1]));
+    if (!grid) return "no grid " + step[1];
+    const int row = step[2].toInt() - 1; // row 1 is the first data row
+    const int column = step[3].toInt();
+    const QModelIndex index = grid->model()->index(row, column);
+    if (!index.isValid())
+        return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+    QWidget* editor = QApplication::focusWidget();
+    if (!editor) return "the cell took no focus";
+    if (pick) {
+        QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+        QListWidget* list = FindOpenPickList(grid);
+        if (!list) return "the cell opened no pick list";
+        const auto items = list->findItems(step[4], Qt::MatchExactly);
+        if (items.isEmpty()) return "the pick list has no entry \"" + step[4] + "\"";
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
+    } else {
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, step[4]);
+    }
+    if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Tab);
+    return {};
+}
+
+QString TScenarioRunner::Expect(const QStringList& step) {
+    const QString what = step[1];
+    if (what == "screen" && step.size() >= 3) {
+        const int shown = ShownScreenId();
+        return shown == step[2].toInt() ? QString() : QString("screen %1 is on display").arg(shown);
+    }
+    if (what == "field" && step.size() >= 4) {
+        const QString value = FieldText(module_, step[2].toInt());
+        return value == step[3] ? QString() : QString("field %1 holds \"%2\"").arg(step[2], value);
+    }
+    if (what == "done" && step.size() >= 3) {
+        if (!done_) return "the interview has not ended";
+        const int id = module_.FailedScreenIndex();
+        return id == step[2].toInt() ? QString() : QString("the interview ended at %1").arg(id);
+    }
+    if (what == "closed") return closed_ ? QString() : "the module was not closed";
+    if (what == "text" && step.size() >= 4) {
+        QWidget* control = FindControl(step[2]);
+        if (!control) return "no control " + step[2];
+        const QString shown = ShownText(control);
+        return shown.contains(step[3]) ? QString() : QString("%1 shows \"%2\"").arg(step[2], shown);
+    }
+    return "cannot read the expectation: " + step.join(' ');
+}

@@ -1,0 +1,16 @@
+# One scenario: a fresh return from its JSON, then the host with the script.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(RETURN_FILE ${WORK}/SCENARIO.TAX)
+execute_process(COMMAND ${TOOL} build ${RETURN_JSON} ${RETURN_FILE} --key 12345678
+    RESULT_VARIABLE built)
+if(NOT built EQUAL 0)
+    message(FATAL_ERROR "could not build the return from ${RETURN_JSON}")
+endif()
+execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key 12345678 ${ARGS}
+    WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE passed
+    TIMEOUT 60)
+if(NOT passed EQUAL 0)
+    message(FATAL_ERROR "scenario failed (${passed})")
+endif()
