@@ -252,6 +252,7 @@ void TFrameWnd::ConnectButtons() {
     connect(btnScan_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanForward));
     connect(btnBack_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanBack));
     connect(btnShowPrev_, &QToolButton::clicked, this, guarded(&TFrameWnd::ShowPrevClick));
+    connect(btnTags_, &QToolButton::clicked, this, guarded(&TFrameWnd::TagsClick));
     connect(btnRemove_, &QPushButton::clicked, this, guarded(&TFrameWnd::RemoveClicked));
     connect(bitBtn2_, &QPushButton::clicked, this, guarded(&TFrameWnd::SelectionDeleteClicked));
     connect(lstPickList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -297,6 +298,11 @@ bool TFrameWnd::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::ShiftModifier) {
         grid->previousInFocusChain()->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    if (key->key() == Qt::Key_F8 && key->modifiers() == Qt::NoModifier &&
+        RunState().VisionImpairedMode) {
+        Guarded([&] { ShowColumnDescription(static_cast<TXGrid*>(grid)); });
         return true;
     }
     return QWidget::eventFilter(watched, event);
