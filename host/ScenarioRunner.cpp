@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputDialog>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -89,12 +89,12 @@ void TScenarioRunner::Finish(const QString& failure, int line) {
 
 void TScenarioRunner::AnswerOpenBox() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        boxFailure_ = "an input box opened that no step can answer";
-        input->reject();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !box) {
+        boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
+        dialog->reject();
         return;
     }
-    auto* box = qobject_cast<QMessageBox*>(modal);
     if (!box || !box->isVisible()) return;
     const QString text = box->text();
     if (answers_.empty()) {

@@ -160,13 +160,18 @@ QWidget* TFrameWnd::BuildSidePanel() {
     navigatorPlace_->hide();
     layout->addWidget(navigatorPlace_, 1);
 
-    auto listPanel = [&](const char* name, QListWidget*& list, QPushButton*& remove) {
+    auto listPanel = [&](const char* name, const char* headerName, QListWidget*& list,
+                         QPushButton*& remove) {
         auto* panel = new QWidget(imagePanel_);
         panel->setObjectName(name);
         Paint(panel, PanelColour);
         auto* inner = new QVBoxLayout(panel);
-        auto* header = new QLabel("Existing worksheets", panel);
-        header->setWordWrap(true);
+        auto* header = new TTextLbl(panel);
+        header->setObjectName(headerName);
+        header->setText({"<s1><T1>Existing worksheets<.>"});
+        header->setCurrentSection(1);
+        header->setColor(PanelColour);
+        header->setFixedHeight(24);
         list = new QListWidget(panel);
         remove = Button("Delete", QString(), panel);
         inner->addWidget(header);
@@ -176,10 +181,10 @@ QWidget* TFrameWnd::BuildSidePanel() {
         layout->addWidget(panel, 1);
         return panel;
     };
-    actionPanel_ = listPanel("ActionPanel", lstPickList_, btnRemove_);
+    actionPanel_ = listPanel("ActionPanel", "WsheetHdrLbl", lstPickList_, btnRemove_);
     lstPickList_->setObjectName("lstPickList");
     btnRemove_->setObjectName("btnRemove");
-    selectPanel_ = listPanel("PanelFreeFormSelect", listBoxFFS_, bitBtn2_);
+    selectPanel_ = listPanel("PanelFreeFormSelect", "TextLbl3", listBoxFFS_, bitBtn2_);
     listBoxFFS_->setObjectName("ListBoxFFS");
     bitBtn2_->setObjectName("BitBtn2");
 
@@ -395,15 +400,7 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->setParent(clientPanel_);
     clientPanel_->layout()->addWidget(screen);
     if (zoomNumerator_ != zoomDenominator_) {
-        const double factor = double(zoomNumerator_) / zoomDenominator_;
-        for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const QRect r = child->geometry();
-            child->setGeometry(int(r.x() * factor), int(r.y() * factor), int(r.width() * factor),
-                               int(r.height() * factor));
-        }
-        QFont font = screen->font();
-        font.setPointSizeF(font.pointSizeF() * factor);
-        screen->setFont(font);
+        ScaleScreen(screen);
         screenScaled_ = true;
     }
     for (TXGrid* grid : screen->findChildren<TXGrid*>())
@@ -579,6 +576,7 @@ void TFrameWnd::JumpClick() {
 }
 
 void TFrameWnd::ScanForward() {
+    if (closed_ || switching_) return;
     auto& state = RunState();
     if (++state.CurrentItem > 60) {
         if (state.CurrentSection > 81)
@@ -590,6 +588,7 @@ void TFrameWnd::ScanForward() {
 }
 
 void TFrameWnd::ScanBack() {
+    if (closed_ || switching_) return;
     auto& state = RunState();
     if (state.CurrentItem >= 2)
         --state.CurrentItem;
@@ -647,6 +646,23 @@ void TFrameWnd::Zoom() {
     zoomDenominator_ = denominator;
     skipLeaveCheck_ = true;
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+// Positions, sizes and fonts of the screen's controls by the zoom; labels and grids scale
+// their own contents.
+void TFrameWnd::ScaleScreen(TChildForm* screen) {
+    const int numerator = zoomNumerator_, denominator = zoomDenominator_;
+    auto scaled = [&](int value) { return value * numerator / denominator; };
+    for (QWidget* child : screen->findChildren<QWidget*>()) {
+        if (child->parentWidget()->layout()) continue;
+        const QRect r = child->geometry();
+        child->setGeometry(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height()));
+        if (auto* label = qobject_cast<TTextLbl*>(child)) label->setZoom(numerator, denominator);
+        if (auto* grid = qobject_cast<TXGrid*>(child)) grid->Zoom(100, scaled(100));
+    }
+    QFont font = screen->font();
+    font.setPointSizeF(font.pointSizeF() * numerator / denominator);
+    screen->setFont(font);
 }
 
 void TFrameWnd::ScaleFonts(int numerator, int denominator) {

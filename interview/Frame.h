@@ -129,6 +129,7 @@ private:
     void SelectionListClicked(int row);
     void SelectionDeleteClicked();
     void ApplyVisionTabOrder(TChildForm* screen);
+    void ScaleScreen(TChildForm* screen);
     void ScaleFonts(int numerator, int denominator);
 
     TFrameOwner* owner_;

@@ -6,20 +6,11 @@
 #include "ModuleRun.h"
 #include "RunState.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 std::string PascalString(const unsigned char* text) {
     return text ? std::string(reinterpret_cast<const char*>(text + 1), text[0]) : std::string();
 }
-
-// Unloading the library takes the module's windows with it.
-struct TUnloadGuard {
-    ~TUnloadGuard() {
-        if (QCoreApplication::instance()) DestroyModuleWindows();
-    }
-} unloadGuard;
 
 } // namespace
 

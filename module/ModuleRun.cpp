@@ -19,6 +19,14 @@ const bool prompterInstalled = (SetPrompter(&qtPrompter), true);
 
 QPointer<TMainForm> mainForm;
 bool runActive = false;
+
+// Unloading the library takes the module's windows with it (declared after the window's
+// pointer, so it goes first).
+struct TUnloadGuard {
+    ~TUnloadGuard() {
+        if (QCoreApplication::instance()) DestroyModuleWindows();
+    }
+} unloadGuard;
 std::string reservedText; // kept for the run, read by nothing
 
 void LetPendingMessagesRun() {

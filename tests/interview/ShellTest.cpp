@@ -14,6 +14,7 @@
 #include "ScreenRegistry.h"
 #include "ScriptedPrompter.h"
 #include "TaxEdit.h"
+#include "TextLbl.h"
 #include "vesk2004.h"
 
 #include <QCheckBox>
@@ -100,6 +101,8 @@ private slots:
     void prevIsRefusedAtTheBlockedItem();
     void answerKeepingTheTargetRecreatesWithoutHistory();
     void refusedLeaveCheckKeepsScreenAndTarget();
+    void switchAskedForDuringASwitchWaitsForIt();
+    void freeStoresTheOpenScreenBeforeSaving();
     void closeIsGatedWhileAScreenIsShown();
     void worksheetScreenAddsKeepsAndDeletesRecords();
     void automaticSaveWaitsForTheFifthTick();
@@ -110,6 +113,8 @@ private slots:
     void boundControlsFillAndStoreByKind();
     void jumpWithTextThatIsNoNumberChangesNothing();
     void layoutFollowsTheWindowAndRenders();
+    void zoomFollowsTheClientArea();
+    void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
 
 private:
@@ -263,6 +268,37 @@ void TShellTest::refusedLeaveCheckKeepsScreenAndTarget() {
     QCOMPARE(FieldAsText(TagFixtureAmount), std::string("15"));
 }
 
+void TShellTest::switchAskedForDuringASwitchWaitsForIt() {
+    Run(FixtureCheckedId);
+    SetDataModified(true);
+    int checks = 0;
+    // A box inside the leave check runs a nested event loop: a posted switch and the automatic
+    // save's ticks arrive there.
+    HandlerSlots().LeaveCheck = [&](QObject*, TCloseAction&) {
+        ++checks;
+        QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+        QCoreApplication::sendPostedEvents();
+        for (int tick = 1; tick <= 5; ++tick)
+            MainForm()->AutoSaveTick();
+        QCOMPARE(ShownId(), FixtureCheckedId);
+        RunState().ScreenValid = false;
+    };
+    Click(FrameWnd()->NextButton());
+    QCOMPARE(checks, 1);
+    QCOMPARE(ShownId(), FixtureCheckedId);
+    QVERIFY(!QFile::exists(path_));
+    QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7805});
+}
+
+void TShellTest::freeStoresTheOpenScreenBeforeSaving() {
+    Run(FixtureDependantId);
+    FrameWnd()->Screen()->findChild<TTaxEdit*>("edtName")->setText("Ava");
+    QCOMPARE(int(FreeDLLResources()), 1);
+    Run(7860);
+    QCOMPARE(WorksheetInstanceCount(DependantGroup), 1);
+    QCOMPARE(DependantName(0), std::string("Ava"));
+}
+
 void TShellTest::closeIsGatedWhileAScreenIsShown() {
     Run(FixtureQuestionId);
     auto* close = FrameWnd()->findChild<QPushButton*>("Close");
@@ -300,6 +336,7 @@ void TShellTest::worksheetScreenAddsKeepsAndDeletesRecords() {
     showDependant();
     QCOMPARE(names(), (QStringList{"Mia", "Noah", "** Create new worksheet **"}));
     QCOMPARE(FrameWnd()->PickList()->currentRow(), 2);
+    MainForm()->grab().save(QCoreApplication::applicationDirPath() + "/worksheet-screen.png");
     FrameWnd()->Screen()->findChild<TTaxEdit*>("edtName")->setText("Lily");
     Click(FrameWnd()->NextButton());
     QCOMPARE(GetFailedScreenIndex(), 6601);
@@ -458,6 +495,48 @@ void TShellTest::layoutFollowsTheWindowAndRenders() {
     const QImage shot = window->grab().toImage();
     QVERIFY(!shot.isNull());
     shot.save(QCoreApplication::applicationDirPath() + "/main-window.png");
+}
+
+void TShellTest::zoomFollowsTheClientArea() {
+    Run(FixtureIntroId);
+    QCoreApplication::processEvents();
+    TMainForm* window = MainForm();
+    const QSize designed = FrameWnd()->findChild<QWidget*>("ClientPanel")->size();
+    const QSize chrome = window->size() - designed;
+    auto closeFont = [] {
+        return FrameWnd()->findChild<QPushButton*>("Close")->font().pixelSize();
+    };
+    auto editWidth = [] { return FrameWnd()->Screen()->findChild<TTaxEdit*>("TaxEdit1")->width(); };
+    const int designedEditWidth = editWidth();
+
+    window->resize(designed * 2 + chrome);
+    window->ResizeMain();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(closeFont(), 26);
+    QCOMPARE(editWidth(), designedEditWidth * 2);
+    QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7803});
+
+    window->resize(designed + chrome);
+    window->ResizeMain();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(closeFont(), 13);
+    QCOMPARE(editWidth(), designedEditWidth);
+}
+
+void TShellTest::visionImpairedModeOrdersTabsByPosition() {
+    Run(FixtureQuestionId);
+    RunState().VisionImpairedMode = true;
+    RunState().CurrentItem = 3;
+    FrameWnd()->ShowScreen();
+    TChildForm* screen = FrameWnd()->Screen();
+    auto* label = screen->findChild<TTextLbl*>("TextLblIntro");
+    QCOMPARE(label->mode(), TTextLbl::tlmVisionImpaired);
+    QVERIFY(label->focusPolicy() & Qt::TabFocus);
+    // Top to bottom: the label, the edit, the combo box, the check box.
+    QCOMPARE(label->nextInFocusChain(), screen->findChild<QWidget*>("TaxEdit1"));
+    QCOMPARE(screen->findChild<QWidget*>("TaxEdit1")->nextInFocusChain(),
+             screen->findChild<QWidget*>("aussieComboBox"));
+    RunState().VisionImpairedMode = false;
 }
 
 void TShellTest::helpTopicsLiveBesideTheLibrary() {
