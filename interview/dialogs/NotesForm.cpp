@@ -6,6 +6,7 @@
 #include "FieldStore.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace {
@@ -20,6 +21,7 @@ TNotesForm::TNotesForm(QWidget* mainWindow)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->Notes->setFocus();
+    ui->Notes->installEventFilter(this);
     connect(ui->btnClose, &QPushButton::clicked, this, &QWidget::close);
     CentreOn(this, mainWindow);
 }
@@ -66,6 +68,19 @@ void TNotesForm::StoreNotes() {
         for (const QString& line : text.split('\n'))
             lines.push_back(Utf8ToCp1252(line.toStdString()));
     SetFieldLst(TagNotes, std::move(lines));
+}
+
+// Tab leaves the memo, as in every edit box; it never goes into the notes.
+bool TNotesForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Notes && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TNotesForm::showEvent(QShowEvent* event) {

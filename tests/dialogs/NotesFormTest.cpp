@@ -50,6 +50,7 @@ private slots:
         QTest::keyClick(form->Memo(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(form->Memo(), Qt::Key_Return);
         QTest::keyClicks(form->Memo(), "Keep payslips");
+        QTest::keyClick(form->Memo(), Qt::Key_Tab); // leaves the memo, as in every edit box
         Close(form);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(Notes(), TStringList({"Ring the agency", "Caf\xe9 receipts", "Keep payslips"}));
