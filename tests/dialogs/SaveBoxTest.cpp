@@ -102,6 +102,8 @@ private slots:
     void opensOnCurrentFolderWithTaxFilesOnly() {
         TfrmSaveBox box("start.tax");
         QCOMPARE(box.windowTitle(), QString("Save File"));
+        box.show();
+        QCOMPARE(box.width(), 485);
         QCOMPARE(Child<QLabel>(&box, "lblCurrentDir")->text(), QDir(folder.path()).absolutePath());
         QCOMPARE(Lines(Child<QListWidget>(&box, "lstFiles")),
                  QStringList({"first.TAX", "second.tax"}));
