@@ -184,6 +184,27 @@ private slots:
         QCOMPARE(*GetFieldLst(TagNotes), TStringList({"Call the agency"}));
     }
 
+    void automaticSaveTakesNotesTypedInTheOpenWindow() {
+        Run(7860);
+        QCOMPARE(int(FreeDLLResources()), 1); // the host's file exists from here on
+        Run(7860);
+        QVERIFY(!RunState().DataModified);
+        QTest::mouseClick(ToolButton(MainForm(), "NotesBtn"), Qt::LeftButton);
+        QTest::keyClicks(TNotesForm::Current()->Memo(), "Bring the receipts");
+        for (int tick = 1; tick <= 5; ++tick)
+            MainForm()->AutoSaveTick();
+        QVERIFY(!RunState().DataModified); // saved, with the window still open
+        QVERIFY(TNotesForm::Current());
+        // What the automatic save wrote, read back apart from the save at the end.
+        const QString snapshot = folder.filePath("SNAPSHOT.TAX");
+        QVERIFY(QFile::copy(hostPath, snapshot));
+        QCOMPARE(int(FreeDLLResources()), 1);
+        hostPath = snapshot;
+        Run(7860);
+        QVERIFY(GetFieldLst(TagNotes));
+        QCOMPARE(*GetFieldLst(TagNotes), TStringList({"Bring the receipts"}));
+    }
+
     void tagsButtonOpensOneInspectorOnTheStore() {
         Run(FixtureIntroId);
         SetFieldStr(TagFixtureText, "Hello");
