@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTableWidget>
 
 #include <map>
 #include <string>
@@ -66,6 +67,14 @@ QString ShownText(QWidget* control) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text().remove('&');
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
+    if (auto* table = qobject_cast<QTableWidget*>(control)) {
+        QStringList cells;
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (const QTableWidgetItem* cell = table->item(row, column))
+                    if (!cell->text().trimmed().isEmpty()) cells << cell->text();
+        return cells.join(' ');
+    }
     // A marked-up label: its lines without their commands.
     const QStringList lines = control->property("Text").toStringList();
     QString text = lines.join(' ');

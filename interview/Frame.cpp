@@ -12,6 +12,7 @@
 #include "ScreenRegistry.h"
 #include "TextLbl.h"
 #include "XGrid.h"
+#include "XGridInplaceEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -292,29 +293,28 @@ bool TFrameWnd::event(QEvent* event) {
     return handled;
 }
 
+// The grid key handler: F6 and Shift+F6 leave the grid (its cell editor included) for the
+// next or previous control; in the vision aids F8 describes the current column.
 bool TFrameWnd::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->inherits("TXGrid"))
-        return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    auto* grid = static_cast<QWidget*>(watched);
-    if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::NoModifier) {
-        grid->nextInFocusChain()->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::ShiftModifier) {
-        grid->previousInFocusChain()->setFocus(Qt::BacktabFocusReason);
-        return true;
-    }
+    TXGrid* grid = qobject_cast<TXGrid*>(watched);
+    if (!grid && watched->parent()) grid = qobject_cast<TXGrid*>(watched->parent()->parent());
+    if (!grid) return QWidget::eventFilter(watched, event);
     if (key->key() == Qt::Key_F8 && key->modifiers() == Qt::NoModifier &&
         RunState().VisionImpairedMode) {
-        Guarded([&] { ShowColumnDescription(static_cast<TXGrid*>(grid)); });
+        Guarded([&] { ShowColumnDescription(grid); });
         return true;
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TFrameWnd::keyPressEvent(QKeyEvent* event) {
-    QWidget::keyPressEvent(event);
+    if (key->key() != Qt::Key_F6) return QWidget::eventFilter(watched, event);
+    const bool forward = key->modifiers() == Qt::NoModifier;
+    if (!forward && key->modifiers() != Qt::ShiftModifier) return false;
+    QWidget* next = forward ? grid->nextInFocusChain() : grid->previousInFocusChain();
+    while (next != grid && (grid->isAncestorOf(next) || !next->isVisible() || !next->isEnabled() ||
+                            !(next->focusPolicy() & Qt::TabFocus)))
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 // ---- the switch
@@ -403,8 +403,10 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
         ScaleScreen(screen);
         screenScaled_ = true;
     }
-    for (TXGrid* grid : screen->findChildren<TXGrid*>())
+    for (TXGrid* grid : screen->findChildren<TXGrid*>()) {
         grid->installEventFilter(this);
+        if (grid->Editor()) grid->Editor()->installEventFilter(this);
+    }
     if (state.VisionImpairedMode) ApplyVisionTabOrder(screen);
 
     screen->show();

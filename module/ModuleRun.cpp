@@ -33,15 +33,17 @@ void LetPendingMessagesRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The placement first: a window maximised or minimised afterwards keeps it as the size it
+// returns to.
 void PlaceWindow(const TRunArguments& arguments) {
+    if (arguments.width > 0 && arguments.height > 0)
+        mainForm->setGeometry(arguments.left, arguments.top, arguments.width, arguments.height);
     if (arguments.maximised)
         mainForm->setWindowState(Qt::WindowMaximized);
     else if (arguments.minimised)
         mainForm->setWindowState(Qt::WindowMinimized);
     else
         mainForm->setWindowState(Qt::WindowNoState);
-    if (arguments.width > 0 && arguments.height > 0)
-        mainForm->setGeometry(arguments.left, arguments.top, arguments.width, arguments.height);
     mainForm->ResizeMain();
 }
 
@@ -85,8 +87,8 @@ void StartRun(const TRunArguments& arguments) {
     state.CurrentItem = arguments.startScreen % 100;
     state.ScreenShown = false;
     SetHelpFile(QString("VESK%1.HLP").arg(state.IncomeYear));
-    PlaceWindow(arguments);
     mainForm->Frame()->ShowScreen();
+    PlaceWindow(arguments);
 }
 
 bool FreeRun() {

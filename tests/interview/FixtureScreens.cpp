@@ -7,6 +7,7 @@
 #include "ScreenRegistry.h"
 #include "TaxEdit.h"
 #include "TextLbl.h"
+#include "XGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +60,9 @@ TFixtureIntro::TFixtureIntro() {
     combo->addItems({"Yes", "No"});
     Place<QCheckBox>(this, "chbSexMale", TagFixtureCheck, {200, 170, 160, 24})->setText("Male");
     Place<QLabel>(this, "lblAmount", TagFixtureLabel, {200, 210, 160, 24});
+    auto* grid = Place<TXGrid>(this, "XGrid1", TagFixtureGrid, {16, 250, 420, 130});
+    grid->setDisplay({"Date|0|2|10|0|F|F", "Status|0|0|20|0|F|T|||||5|1|2|Single|Married|F|F"});
+    grid->SetColCount(2);
 }
 
 TFixtureQuestion::TFixtureQuestion() {

@@ -11,6 +11,7 @@ constexpr int TagFixtureCombo = 1269;
 constexpr int TagFixtureCheck = 1270;
 constexpr int TagFixtureAmount = 1271;
 constexpr int TagFixtureLabel = 1272;
+constexpr int TagFixtureGrid = 1273;
 
 constexpr int FixtureIntroId = 7803;
 constexpr int FixtureQuestionId = 7804;

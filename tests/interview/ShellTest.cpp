@@ -15,6 +15,7 @@
 #include "ScriptedPrompter.h"
 #include "TaxEdit.h"
 #include "TextLbl.h"
+#include "XGrid.h"
 #include "vesk2004.h"
 
 #include <QCheckBox>
@@ -114,6 +115,10 @@ private slots:
     void jumpWithTextThatIsNoNumberChangesNothing();
     void layoutFollowsTheWindowAndRenders();
     void zoomFollowsTheClientArea();
+    void f6LeavesTheGrid();
+    void scanButtonsStepThroughIds_data();
+    void scanButtonsStepThroughIds();
+    void maximisedWinsOverMinimised();
     void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
 
@@ -244,12 +249,12 @@ void TShellTest::prevIsRefusedAtTheBlockedItem() {
 
 void TShellTest::answerKeepingTheTargetRecreatesWithoutHistory() {
     Run(FixtureQuestionId);
-    QCOMPARE(TFixtureQuestion::created, 1);
+    const int created = TFixtureQuestion::created;
     HandlerSlots().AnswerHandler = [](QObject*) {
         QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
     };
     Click(FrameWnd()->NoButton());
-    QCOMPARE(TFixtureQuestion::created, 2);
+    QCOMPARE(TFixtureQuestion::created, created + 1);
     QCOMPARE(ShownId(), FixtureQuestionId);
     QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7804});
 }
@@ -521,6 +526,60 @@ void TShellTest::zoomFollowsTheClientArea() {
     QCoreApplication::sendPostedEvents();
     QCOMPARE(closeFont(), 13);
     QCOMPARE(editWidth(), designedEditWidth);
+}
+
+void TShellTest::f6LeavesTheGrid() {
+    Run(FixtureIntroId);
+    MainForm()->activateWindow();
+    auto* grid = FrameWnd()->Screen()->findChild<TXGrid*>("XGrid1");
+    auto enterCell = [grid] {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, 0)).center());
+        QVERIFY(grid->isAncestorOf(QApplication::focusWidget()));
+    };
+    enterCell();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), FrameWnd()->Screen()->findChild<QWidget*>("chbSexMale"));
+    enterCell();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(QApplication::focusWidget() != grid);
+    QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
+}
+
+void TShellTest::scanButtonsStepThroughIds_data() {
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow(">> within a section") << true << 7805 << 7806;
+    QTest::newRow(">> past item 60") << true << 7860 << 7901;
+    QTest::newRow(">> at the last section") << true << 8260 << 8260;
+    QTest::newRow("<< within a section") << false << 7805 << 7804;
+    QTest::newRow("<< at item 1") << false << 7801 << 7760;
+    QTest::newRow("<< at the very start") << false << 1 << 1;
+}
+
+void TShellTest::scanButtonsStepThroughIds() {
+    QFETCH(bool, forward);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    Run(7860);
+    RunState().CurrentSection = from / 100;
+    RunState().CurrentItem = from % 100;
+    if (forward)
+        FrameWnd()->ScanForward();
+    else
+        FrameWnd()->ScanBack();
+    QCOMPARE(RunState().CurrentSection * 100 + RunState().CurrentItem, to);
+}
+
+void TShellTest::maximisedWinsOverMinimised() {
+    const std::string file = Pascal(path_), key = Pascal("12345678"), reserved = Pascal("");
+    prompter_ = std::make_unique<TScriptedPrompter>();
+    SetPrompter(prompter_.get());
+    RunVeskModule(host_->winId(), host_->winId(), Bytes(file), Bytes(key), Bytes(reserved),
+                  FixtureIntroId, 10, 10, 800, 600, 1, 1);
+    QVERIFY(MainForm()->windowState() & Qt::WindowMaximized);
+    QVERIFY(!(MainForm()->windowState() & Qt::WindowMinimized));
 }
 
 void TShellTest::visionImpairedModeOrdersTabsByPosition() {
