@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QUrl>
 
@@ -31,7 +30,8 @@ const QPixmap& KindIcon(TTextLbl::TTextLblKind kind) {
         QPixmap(":/vesk/controls/attention.png"),
         QPixmap(":/vesk/controls/danger.png"),
     };
-    return icons[kind];
+    const bool known = kind >= TTextLbl::tlkNone && kind <= TTextLbl::tlkDanger;
+    return icons[known ? kind : TTextLbl::tlkNone];
 }
 
 // Screen readers read the label's text as shown, without its commands.
@@ -108,33 +108,43 @@ void TTextLbl::Change(T& member, const T& value) {
 
 void TTextLbl::setText(const QStringList& lines) {
     FText = lines;
+    FHoverKind = TLinkKind::None; // the regions are about to change; the next move finds its own
+    FHoverId = 0;
     Relayout();
 }
 
 void TTextLbl::setLineSpacing(int tenths) {
     Change(FLineSpacing, tenths);
 }
+
 void TTextLbl::setCurrentSection(int section) {
     Change(FCurrentSection, section);
 }
+
 void TTextLbl::setCalculateHeight(bool on) {
     Change(FCalculateHeight, on);
 }
+
 void TTextLbl::setBottomMargin(int margin) {
     Change(FBottomMargin, margin);
 }
+
 void TTextLbl::setParentBottomMargin(int margin) {
     Change(FParentBottomMargin, margin);
 }
+
 void TTextLbl::setTransparent(bool on) {
     Change(FTransparent, on);
 }
+
 void TTextLbl::setBevelInner(TBevelCut cut) {
     Change(FBevelInner, cut);
 }
+
 void TTextLbl::setBevelOuter(TBevelCut cut) {
     Change(FBevelOuter, cut);
 }
+
 void TTextLbl::setBevelWidth(int width) {
     Change(FBevelWidth, width);
 }
@@ -274,12 +284,7 @@ void TTextLbl::ApplyGeometry(int bottom) {
 void TTextLbl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!FTransparent) painter.fillRect(rect(), FColor);
-    if (FMode == tlmVisionImpaired && hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = FColor;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (FMode == tlmVisionImpaired && hasFocus()) PaintFocusRect(painter);
     if (FText.isEmpty()) {
         PaintComponentName(painter);
     } else {
@@ -291,6 +296,13 @@ void TTextLbl::paintEvent(QPaintEvent*) {
     }
     PaintFrame(painter);
     PaintBevels(painter);
+}
+
+// Drawn whatever the style, since styles show focus only after keyboard navigation.
+void TTextLbl::PaintFocusRect(QPainter& painter) {
+    painter.setPen(QPen(FFontColor, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TTextLbl::PaintComponentName(QPainter& painter) {

@@ -150,6 +150,7 @@ private:
     QRect WantedGeometry(int bottom) const;
     void ApplyGeometry(int bottom);
     int ReferenceHeight() const;
+    void PaintFocusRect(QPainter& painter);
     void PaintFrame(QPainter& painter);
     void PaintBevels(QPainter& painter);
     void PaintComponentName(QPainter& painter);

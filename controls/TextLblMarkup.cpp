@@ -189,12 +189,13 @@ private:
         }
     }
 
-    // Commands that position or style text refuse an unreadable number with a beep.
+    // Commands that position or style text refuse an unreadable number with a beep, once per
+    // paint: a layout that only measures stays quiet.
     template <typename Apply>
     void WithNumber(const QString& argument, Apply apply) {
         if (const auto number = ReadNumber(argument))
             apply(*number);
-        else
+        else if (painter)
             Beep();
     }
 
