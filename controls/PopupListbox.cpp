@@ -11,8 +11,8 @@ constexpr int SearchMaxLength = 32;
 } // namespace
 
 TPopupListbox::TPopupListbox(QWidget* parent) : QListWidget(parent) {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                   Qt::WindowStaysOnTopHint);
+    // A tool-tip window is never activated, so the focus stays in the cell editor.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -375,6 +375,7 @@ bool TTaxEdit::CompleteExit() {
 
 void TTaxEdit::KeepFocus() {
     selectAll();
+    FReturning = true;
     // The focus is on its way elsewhere: bring it back once it has arrived.
     QTimer::singleShot(0, this, [this] {
         setFocus(Qt::OtherFocusReason);
@@ -399,10 +400,13 @@ void TTaxEdit::focusInEvent(QFocusEvent* event) {
     SetFocusColours(true);
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
+    if (FReturning) { // back from a refused exit: the entry stays as typed
+        FReturning = false;
+        return;
+    }
     if (FNumericType == ntCurrency || FNumericType == ntCurrencyCnt ||
         FNumericType == ntPercentage || IdentifierOf(FNumericType))
         setText(KeepAmountChars(text()));
-    FRememberedAlignment = FAlignment;
     FEdited = false;
     setCursorPosition(0);
     deselect();
@@ -415,7 +419,6 @@ void TTaxEdit::focusOutEvent(QFocusEvent* event) {
         event->reason() == Qt::PopupFocusReason)
         return;
     FExiting = true;
-    FAlignment = FRememberedAlignment;
     if (CompleteExit())
         RefreshText();
     else

@@ -148,8 +148,7 @@ private:
     QString FValidChars;
     TCharSet FCharSet;
     int FDecimals = 0;
-    TAlignment FAlignment = taLeftJustify;
-    TAlignment FRememberedAlignment = taLeftJustify;
+    TAlignment FAlignment = taLeftJustify; // while focused the edit control draws left-aligned
     double FNumValue = 0;
     int FDateValue = 0;
     double FMinVal = 0, FMaxVal = 0;
@@ -158,4 +157,5 @@ private:
     bool FUseRounding = true, FCapitaliseWords = false, FChangeFocusColor = true;
     bool FEdited = false;
     bool FExiting = false;
+    bool FReturning = false;
 };

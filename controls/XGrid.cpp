@@ -5,55 +5,21 @@
 #include "Dates.h"
 #include "PopupListbox.h"
 #include "ShowMessage.h"
+#include "XGridDrawing.h"
 #include "XGridInplaceEdit.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr int DefaultRowHeight = 20;
 constexpr int DefaultRowCount = 5;
-
-// Data cells 3 pixels in, numbers to the right; drop-down columns show an inactive arrow.
-class TCellDelegate : public QStyledItemDelegate {
-public:
-    TCellDelegate(TXGrid* grid) : QStyledItemDelegate(grid), FGrid(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const TXGridColumn& column = FGrid->Column(index.column());
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette& pal = option.palette;
-        painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
-        QRect text = option.rect.adjusted(3, 0, -3, 0);
-        if (column.dropDown) {
-            const int width = FGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-            QStyleOption arrow;
-            arrow.rect = QRect(option.rect.right() - width + 1, option.rect.top(), width,
-                               option.rect.height())
-                             .adjusted(4, 6, -4, -6);
-            arrow.palette = pal;
-            arrow.state = QStyle::State_None;
-            FGrid->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, painter, FGrid);
-            text.setRight(text.right() - width);
-        }
-        const Qt::Alignment horizontal = column.type == ctNumber ? Qt::AlignRight : Qt::AlignLeft;
-        painter->setPen(selected ? pal.color(QPalette::HighlightedText)
-                                 : pal.color(QPalette::Text));
-        painter->drawText(text, horizontal | Qt::AlignVCenter | Qt::TextWordWrap,
-                          index.data().toString());
-    }
-
-private:
-    TXGrid* FGrid;
-};
 
 Qt::Alignment TitleAlignment(int code) {
     switch (code) {
@@ -64,6 +30,10 @@ Qt::Alignment TitleAlignment(int code) {
     default:
         return Qt::AlignLeft;
     }
+}
+
+Qt::KeyboardModifiers ModifiersOf(const QKeyEvent* event) {
+    return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
 }
 
 // Number cells reduced to digits, '-' and '.' for totals.
@@ -99,6 +69,7 @@ TXGrid::TXGrid(QWidget* parent)
     : QTableWidget(parent), FFixedColor(palette().color(QPalette::Button)),
       FEditor(new TXGridInplaceEdit(this, viewport())), FPickList(new TPopupListbox(this)) {
     setItemDelegate(new TCellDelegate(this));
+    setHorizontalHeader(new TTitleHeader(this));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setTabKeyNavigation(false);
@@ -116,8 +87,8 @@ TXGrid::TXGrid(QWidget* parent)
     });
     connect(FPickList, &TPopupListbox::Accepted, this, &TXGrid::AcceptPick);
     connect(qApp, &QApplication::focusChanged, this, &TXGrid::OnFocusChanged);
-    SetColCount(1);
-    SetRowCount(DefaultRowCount);
+    setColCount(1);
+    setRowCount(DefaultRowCount);
     setFixedColor(FFixedColor);
     setTitleLines(1);
 }
@@ -130,7 +101,7 @@ TXGrid::~TXGrid() {
 
 void TXGrid::setDisplay(const QStringList& lines) {
     FDisplay = lines;
-    if (!lines.isEmpty()) SetColCount(lines.size());
+    if (!lines.isEmpty()) setColCount(lines.size());
     ReadDefinitions();
 }
 
@@ -154,13 +125,13 @@ void TXGrid::ApplyTitles() {
     }
 }
 
-void TXGrid::SetColCount(int count) {
+void TXGrid::setColCount(int count) {
     setColumnCount(std::max(1, count));
     ReadDefinitions();
 }
 
-void TXGrid::SetRowCount(int count) {
-    setRowCount(std::max(1, count - 1));
+void TXGrid::setRowCount(int count) {
+    QTableWidget::setRowCount(std::max(1, count - 1));
     if (currentRow() < 0) MoveWithoutCheck(FirstTabStop(), 1);
 }
 
@@ -177,11 +148,7 @@ void TXGrid::setTitleLines(int lines) {
 
 void TXGrid::setFixedColor(const QColor& color) {
     FFixedColor = color;
-    horizontalHeader()->setStyleSheet(
-        QString("QHeaderView::section { background-color: %1; color: black; padding: 2px 4px;"
-                " border: none; border-right: 1px solid palette(mid);"
-                " border-bottom: 1px solid palette(mid); }")
-            .arg(color.name()));
+    horizontalHeader()->viewport()->update();
 }
 
 void TXGrid::Zoom(int fromPercent, int toPercent) {
@@ -242,7 +209,7 @@ void TXGrid::LoadFromList(const QStringList& list) {
     const int cols = columnCount();
     const int rowsNeeded = int((list.size() + cols - 1) / cols);
     setUpdatesEnabled(false);
-    if (rowsNeeded > rowCount()) setRowCount(rowsNeeded);
+    if (rowsNeeded > rowCount()) QTableWidget::setRowCount(rowsNeeded);
     for (int row = 0; row < rowCount(); ++row)
         for (int col = 0; col < cols; ++col) {
             const qsizetype at = qsizetype(row) * cols + col;
@@ -462,9 +429,9 @@ bool TXGrid::Owns(const QWidget* widget) const {
 }
 
 void TXGrid::OnFocusChanged(QWidget* old, QWidget* now) {
+    const bool byKeyboard = std::exchange(FEnteringByKeyboard, false);
     if (FChecking || !now || now->window() != window()) return;
-    if (Owns(now) && !Owns(old)) {
-        if (QApplication::mouseButtons() != Qt::NoButton) return;
+    if (byKeyboard && Owns(now) && !Owns(old)) {
         // Posted so that it happens after the focus change.
         QTimer::singleShot(0, this, [this] { MoveWithoutCheck(FirstTabStop(), 1); });
     } else if (Owns(old) && !Owns(now)) {
@@ -472,6 +439,10 @@ void TXGrid::OnFocusChanged(QWidget* old, QWidget* now) {
         if (!CheckCell()) SetCells(Col(), Row(), QString());
         FChecking = false;
     }
+}
+
+void TXGrid::EnteredByKeyboard() {
+    FEnteringByKeyboard = true;
 }
 
 void TXGrid::LeaveGrid(bool forward) {
@@ -505,7 +476,7 @@ int TXGrid::LastTabStop() const {
 }
 
 void TXGrid::AddRow() {
-    setRowCount(rowCount() + 1);
+    QTableWidget::setRowCount(rowCount() + 1);
 }
 
 void TXGrid::TabForward() {
@@ -554,81 +525,74 @@ void TXGrid::DeleteCurrentRow() {
 
 // ---- keys -----------------------------------------------------------------------------------
 
-bool TXGrid::HandleGridKey(QKeyEvent* event) {
-    const auto mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+// True when the open list took the key; any other key but a modifier closes it first.
+bool TXGrid::HandlePickListKey(QKeyEvent* event) {
     const int key = event->key();
-    if (FPickList->IsOpen()) {
-        if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier) {
-            ClosePickList(!FPickList->SelectedEntry().isEmpty());
-            return true;
-        }
-        switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            ClosePickList(true);
-            return true;
-        case Qt::Key_Escape:
-            ClosePickList(false);
-            return true;
-        case Qt::Key_Backspace:
-            FPickList->ResetSearch();
-            return true;
-        case Qt::Key_Down:
-        case Qt::Key_Up:
-            FPickList->setCurrentRow(
-                std::clamp(FPickList->currentRow() + (key == Qt::Key_Down ? 1 : -1), 0,
-                           FPickList->count() - 1));
-            return true;
-        default:
-            if (event->text().size() == 1 && event->text()[0].isPrint()) {
-                FPickList->Search(event->text()[0]);
-                return true;
-            }
-            return false;
-        }
+    if ((key == Qt::Key_Down || key == Qt::Key_Up) && ModifiersOf(event) == Qt::AltModifier) {
+        ClosePickList(!FPickList->SelectedEntry().isEmpty());
+        return true;
     }
-    if (key == Qt::Key_Tab && mods == Qt::NoModifier) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ClosePickList(true);
+        return true;
+    case Qt::Key_Escape:
+        ClosePickList(false);
+        return true;
+    case Qt::Key_Backspace:
+        FPickList->ResetSearch();
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        FPickList->setCurrentRow(std::clamp(
+            FPickList->currentRow() + (key == Qt::Key_Down ? 1 : -1), 0, FPickList->count() - 1));
+        return true;
+    case Qt::Key_Alt:
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+        return true;
+    default:
+        if (event->text().size() == 1 && event->text()[0].isPrint()) {
+            FPickList->Search(event->text()[0]);
+            return true;
+        }
+        ClosePickList(false);
+        return false;
+    }
+}
+
+bool TXGrid::HandleGridKey(QKeyEvent* event) {
+    if (FPickList->IsOpen() && HandlePickListKey(event)) return true;
+    const Qt::KeyboardModifiers mods = ModifiersOf(event);
+    const int key = event->key();
+    const bool plain = mods == Qt::NoModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    const TXGridColumn& column = FColumns[Col()];
+    if (key == Qt::Key_Tab && plain)
         TabForward();
-        return true;
-    }
-    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && mods == Qt::ShiftModifier)) {
+    else if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && mods == Qt::ShiftModifier))
         TabBackward();
-        return true;
-    }
-    if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier) {
+    else if ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier)
         OpenPickList();
-        return true;
-    }
-    if (key == Qt::Key_Down && mods == Qt::NoModifier) {
+    else if (key == Qt::Key_Down && plain)
         MoveDown();
-        return true;
-    }
-    if (key == Qt::Key_Up && mods == Qt::NoModifier) {
-        if (Row() > 1) MoveTo(Col(), Row() - 1);
-        return true;
-    }
-    if (key == Qt::Key_Insert && mods == Qt::ControlModifier) {
+    else if (key == Qt::Key_Up && plain)
+        MoveTo(Col(), std::max(1, Row() - 1));
+    else if (key == Qt::Key_Insert && ctrl)
         InsertRow(Row());
-        return true;
-    }
-    if (key == Qt::Key_Delete && mods == Qt::ControlModifier) {
+    else if (key == Qt::Key_Delete && ctrl)
         DeleteCurrentRow();
-        return true;
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::ControlModifier &&
-        FColumns[Col()].style == esEllipsis) {
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ctrl && column.style == esEllipsis)
         RaiseEllipsis();
-        return true;
-    }
-    if (key == Qt::Key_Backspace && FColumns[Col()].isPickList() &&
-        !FColumns[Col()].refusesTyping()) {
+    else if (key == Qt::Key_Backspace && column.isPickList() && !column.refusesTyping()) {
         FEditor->clear();
         FEdited = true;
-        return true;
+    } else {
+        if (key == Qt::Key_Backspace && !column.refusesTyping()) FEdited = true;
+        return false;
     }
-    if (key == Qt::Key_Backspace && !FColumns[Col()].refusesTyping()) FEdited = true;
-    return false;
+    return true;
 }
 
 bool TXGrid::AcceptCellKey(QChar& ch, bool hasSelection) {

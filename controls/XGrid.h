@@ -17,8 +17,8 @@ class TXGrid : public QTableWidget {
     Q_OBJECT
     Q_PROPERTY(int Tag READ tag WRITE setTag)
     Q_PROPERTY(QStringList Display READ display WRITE setDisplay)
-    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(int ColCount READ ColCount WRITE setColCount)
+    Q_PROPERTY(int RowCount READ RowCount WRITE setRowCount)
     Q_PROPERTY(int DefaultColWidth READ defaultColWidth WRITE setDefaultColWidth)
     Q_PROPERTY(int TitleLines READ titleLines WRITE setTitleLines)
     Q_PROPERTY(bool RowAutoInc READ rowAutoInc WRITE setRowAutoInc)
@@ -37,9 +37,10 @@ public:
     QStringList display() const { return FDisplay; }
     void setDisplay(const QStringList& lines);
     int ColCount() const { return columnCount(); }
-    void SetColCount(int count);
+    void setColCount(int count);
+    // Rows counted with the title row.
     int RowCount() const { return rowCount() + 1; }
-    void SetRowCount(int count);
+    void setRowCount(int count);
     int defaultColWidth() const { return FDefaultColWidth; }
     void setDefaultColWidth(int width);
     int titleLines() const { return FTitleLines; }
@@ -91,6 +92,8 @@ public:
     void TogglePickList();
     void ClosePickList(bool accept);
     void RaiseEllipsis();
+    // The editor took the focus by Tab or Backtab (from outside the grid if it was outside).
+    void EnteredByKeyboard();
 
 signals:
     void PicklistDropdown(int col, int row, QStringList& picklist);
@@ -119,6 +122,7 @@ private:
     void TabBackward();
     void MoveDown();
     void DeleteCurrentRow();
+    bool HandlePickListKey(QKeyEvent* event);
     void OpenPickList();
     void AcceptPick(const QString& entry);
     int FirstTabStop() const;
@@ -144,6 +148,7 @@ private:
     bool FMovingQuietly = false;
     bool FChecking = false;
     bool FLoadingEditor = false;
+    bool FEnteringByKeyboard = false;
     TXGridInplaceEdit* FEditor;
     TPopupListbox* FPickList;
 };

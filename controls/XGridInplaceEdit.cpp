@@ -67,6 +67,12 @@ void TXGridInplaceEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void TXGridInplaceEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        FGrid->EnteredByKeyboard();
+}
+
 void TXGridInplaceEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     FGrid->ClosePickList(false);

@@ -2,6 +2,7 @@
 // `controls-gallery --screenshots DIR` renders every page to DIR/<page>.png and exits.
 
 #include "GalleryPages.h"
+#include "MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,6 +42,13 @@ int RenderScreenshots(const QString& folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QGuiApplication::setApplicationDisplayName("Controls gallery");
+    // The controls' messages appear as the module shows them.
+    struct TInstalled {
+        TQtPrompter prompter;
+        TInstalled() { SetPrompter(&prompter); }
+        ~TInstalled() { SetPrompter(nullptr); }
+    } installed;
     std::sort(GalleryPages().begin(), GalleryPages().end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
     const QStringList args = app.arguments();
@@ -48,7 +56,7 @@ int main(int argc, char** argv) {
     if (shots >= 0 && shots + 1 < args.size()) return RenderScreenshots(args[shots + 1]);
 
     QTabWidget tabs;
-    tabs.setWindowTitle("Controls gallery");
+    tabs.setWindowTitle(QGuiApplication::applicationDisplayName());
     for (const auto& page : GalleryPages()) {
         auto* scroll = new QScrollArea;
         scroll->setWidget(page.make());
