@@ -17,20 +17,22 @@ const std::string Folder = (std::filesystem::temp_directory_path() / "vesk-bench
 
 std::string Bytes(std::size_t size) {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = char(i * 131 + 7);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = char(i * 131 + 7);
     return bytes;
 }
 
 // What `openssl speed -evp des-ede3` measures for 8192-byte blocks, in the same process.
 void BM_OpenSslDesEde3Blocks8192(benchmark::State& state) {
     std::string block = Bytes(8192);
-    const unsigned char key[24] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
+    const unsigned char key[24] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                                    13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
     EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
     EVP_EncryptInit_ex(ctx, EVP_des_ede3_ecb(), nullptr, key, nullptr);
     auto* data = reinterpret_cast<unsigned char*>(block.data());
     int produced = 0;
-    for (auto _ : state) EVP_EncryptUpdate(ctx, data, &produced, data, int(block.size()));
+    for (auto _ : state)
+        EVP_EncryptUpdate(ctx, data, &produced, data, int(block.size()));
     EVP_CIPHER_CTX_free(ctx);
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(block.size()));
 }
@@ -39,7 +41,8 @@ BENCHMARK(BM_OpenSslDesEde3Blocks8192);
 // Encipher then decipher a 4 MiB file; bytes processed count both passes.
 void BM_EncipherDecipherFile4MiB(benchmark::State& state) {
     std::filesystem::create_directories(Folder);
-    const std::string plain = Folder + "/plain", cipher = Folder + "/cipher", back = Folder + "/back";
+    const std::string plain = Folder + "/plain", cipher = Folder + "/cipher",
+                      back = Folder + "/back";
     WriteFileDurably(plain, Bytes(4 << 20));
     const TFileKey key = DeriveFileKey("12345678");
     for (auto _ : state) {
@@ -50,12 +53,7 @@ void BM_EncipherDecipherFile4MiB(benchmark::State& state) {
 }
 BENCHMARK(BM_EncipherDecipherFile4MiB)->Unit(benchmark::kMillisecond);
 
-class TQuietPrompter : public TPrompter {
-public:
-    int ShowMessageBox(const std::string&, TMsgKind, TMsgButtons b, TMsgButton d) override {
-        return DefaultResult(b, d);
-    }
-} quiet;
+TSilentPrompter quiet;
 
 // Tags the fill leaves alone: the instance window, the worksheet holders and the lodgment
 // markers (a lodged return is saved only once).
@@ -69,7 +67,8 @@ bool LeftAlone(int tag) {
 TStringList Table() {
     TStringList lines;
     for (int row = 0; row < 4; ++row)
-        for (const char* cell : {"01/07/2003", "30/06/2004", "Full time"}) lines.push_back(cell);
+        for (const char* cell : {"01/07/2003", "30/06/2004", "Full time"})
+            lines.push_back(cell);
     return lines;
 }
 
@@ -77,10 +76,14 @@ void FillInstance(int group, int instance) {
     UnpackWorksheetInstance(group, instance);
     SetFieldStr(TagLabel, "Person number " + std::to_string(instance));
     for (int tag = 711; tag <= 749; ++tag) {
-        if (tag % 10 == 7) SetFieldLst(tag, Table());
-        else if (tag % 3 == 0) SetFieldVal(tag, tag * 1.25L);
-        else if (tag % 3 == 1) SetFieldChecked(tag);
-        else SetFieldStr(tag, "01/07/2003");
+        if (tag % 10 == 7)
+            SetFieldLst(tag, Table());
+        else if (tag % 3 == 0)
+            SetFieldVal(tag, tag * 1.25L);
+        else if (tag % 3 == 1)
+            SetFieldChecked(tag);
+        else
+            SetFieldStr(tag, "01/07/2003");
     }
     PackWorksheetInstance(group, instance);
 }
@@ -97,14 +100,24 @@ void FillFullReturn() {
     for (int tag = 2; tag <= MaxTag; ++tag) {
         if (LeftAlone(tag)) continue;
         switch (tag % 4) {
-        case 0: SetFieldVal(tag, tag + 0.5L); break;
-        case 1: SetFieldStr(tag, "Text of " + std::to_string(tag)); break;
-        case 2: SetFieldChecked(tag); break;
-        default: SetFieldLst(tag, {"A list line"}); break;
+        case 0:
+            SetFieldVal(tag, tag + 0.5L);
+            break;
+        case 1:
+            SetFieldStr(tag, "Text of " + std::to_string(tag));
+            break;
+        case 2:
+            SetFieldChecked(tag);
+            break;
+        default:
+            SetFieldLst(tag, {"A list line"});
+            break;
         }
     }
-    for (int i = 1; i <= 20; ++i) FillInstance(SpouseGroup, i);
-    for (int i = 1; i <= 30; ++i) FillInstance(DependantGroup, i);
+    for (int i = 1; i <= 20; ++i)
+        FillInstance(SpouseGroup, i);
+    for (int i = 1; i <= 30; ++i)
+        FillInstance(DependantGroup, i);
 }
 
 void BM_SaveFullReturn(benchmark::State& state) {
@@ -137,7 +150,8 @@ void BM_GetWorksheetField(benchmark::State& state) {
     const int perInstance = 10;
     for (int instance = 1; instance <= entries / perInstance; ++instance) {
         UnpackWorksheetInstance(DependantGroup, instance);
-        for (int k = 0; k < perInstance; ++k) SetFieldVal(1100 + k, instance + k);
+        for (int k = 0; k < perInstance; ++k)
+            SetFieldVal(1100 + k, instance + k);
         PackWorksheetInstance(DependantGroup, instance);
     }
     const int instances = entries / perInstance;

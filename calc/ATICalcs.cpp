@@ -57,7 +57,7 @@ bool ApplyEvents(int dep, bool state, std::string_view start, std::string_view e
         if (!isStart && event != end) continue;
         const auto date = StoredDate(rows.Cell(row, 0));
         if (!date || *date <= latest) continue;
-        const bool applies = isStart || endsOnItsDay ? *date <= d : *date < d;
+        const bool applies = (isStart || endsOnItsDay) ? *date <= d : *date < d;
         if (!applies) continue;
         state = isStart;
         latest = *date;
@@ -172,6 +172,32 @@ bool AtLeastYearsApart(int from, int to, int years) {
     const int apart = toYear - fromYear;
     if (apart != years) return apart > years;
     return toMonth > fromMonth || (toMonth == fromMonth && toDay >= fromDay);
+}
+
+bool Away26Weeks(const std::vector<TTrip>& trips, int d) {
+    const bool overseas = std::any_of(trips.begin(), trips.end(), [d](const TTrip& trip) {
+        return trip.departure && *trip.departure < d && (!trip.back || *trip.back > d);
+    });
+    if (!overseas) return false;
+    const TTrip* longTrip = nullptr;
+    for (const TTrip& trip : trips) {
+        if (!trip.departure) continue;
+        const int away = trip.CountedDeparture();
+        const bool qualifies =
+            trip.Return() - away > LongTripDays && d - ReturnGraceDays > away + 1;
+        if (qualifies && (!longTrip || away > longTrip->CountedDeparture())) longTrip = &trip;
+    }
+    return longTrip && WithinGraceOfAbsence(trips, longTrip->Return(), d);
+}
+
+bool AwayThreeYears(const std::vector<TTrip>& trips, int d) {
+    for (const TTrip& trip : trips) {
+        if (!trip.departure) continue;
+        const int back = std::min(d, trip.Return());
+        if (AtLeastYearsApart(trip.CountedDeparture(), back, OverseasYears))
+            return WithinGraceOfAbsence(trips, back, d);
+    }
+    return false;
 }
 
 bool IsMaintenancePurpose(TTestPurpose purpose) {
@@ -401,43 +427,22 @@ bool DirectPaymentOn(int d) {
 }
 
 bool Overseas26WeekRule(const TStringList* tripList, int d) {
-    const std::vector<TTrip> trips = ReadTrips(tripList);
-    const bool overseas = std::any_of(trips.begin(), trips.end(), [d](const TTrip& trip) {
-        return trip.departure && *trip.departure < d && (!trip.back || *trip.back > d);
-    });
-    if (!overseas) return false;
-    const TTrip* longTrip = nullptr;
-    for (const TTrip& trip : trips) {
-        if (!trip.departure) continue;
-        const int away = trip.CountedDeparture();
-        const bool qualifies =
-            trip.Return() - away > LongTripDays && d - ReturnGraceDays > away + 1;
-        if (qualifies && (!longTrip || away > longTrip->CountedDeparture())) longTrip = &trip;
-    }
-    return longTrip && WithinGraceOfAbsence(trips, longTrip->Return(), d);
+    return Away26Weeks(ReadTrips(tripList), d);
 }
 
 bool Overseas3YearRule(const TStringList* tripList, int d) {
-    const std::vector<TTrip> trips = ReadTrips(tripList);
-    for (const TTrip& trip : trips) {
-        if (!trip.departure) continue;
-        const int back = std::min(d, trip.Return());
-        if (AtLeastYearsApart(trip.CountedDeparture(), back, OverseasYears))
-            return WithinGraceOfAbsence(trips, back, d);
-    }
-    return false;
+    return AwayThreeYears(ReadTrips(tripList), d);
 }
 
 bool ClaimantEligibleOn(TTestPurpose purpose, int d) {
     if (IsMaintenancePurpose(purpose) && BlindPensionOn(d)) return false;
     if (purpose == tpProfile && DirectPaymentOn(d)) return false;
     if (!ResidentOn(d)) return false;
-    const TStringList* trips = MainLines(TagClaimantTrips);
-    if (purpose == tpMaintenance && Overseas26WeekRule(trips, d)) return false;
-    if (Overseas3YearRule(trips, d)) return false;
+    const std::vector<TTrip> trips = ReadTrips(MainLines(TagClaimantTrips));
+    if (purpose == tpMaintenance && Away26Weeks(trips, d)) return false;
+    if (AwayThreeYears(trips, d)) return false;
     if (!FieldChecked(TagClaimantLeftForGood)) return true;
-    const std::vector<TTrip> read = ReadTrips(trips);
-    return std::none_of(read.begin(), read.end(), [d](const TTrip& trip) {
+    return std::none_of(trips.begin(), trips.end(), [d](const TTrip& trip) {
         return trip.departure && *trip.departure < d && !trip.back;
     });
 }
@@ -467,9 +472,10 @@ bool DependantEligibleOn(int dep, TTestPurpose purpose, int d) {
     if (SharedCareAt(dep, d) < SharedCareMinimum) return false;
     if (CircumstanceAt(dep, Absence, d) && AbsenceStartAt(dep, d) <= d - AbsenceAndDeathDays)
         return false;
-    const TStringList* trips = InstanceLines(DependantGroup, dep, TagDependantTrips);
-    if (IsMaintenancePurpose(purpose) && Overseas26WeekRule(trips, d)) return false;
-    if (Overseas3YearRule(trips, d)) return false;
+    const std::vector<TTrip> trips =
+        ReadTrips(InstanceLines(DependantGroup, dep, TagDependantTrips));
+    if (IsMaintenancePurpose(purpose) && Away26Weeks(trips, d)) return false;
+    if (AwayThreeYears(trips, d)) return false;
     if (!CircumstanceAt(dep, Residency, d)) return false;
     if (DiedBefore(dep, d)) {
         if (purpose == tpProfile) return false;
@@ -604,6 +610,7 @@ bool DeleteAllVeskData() {
     if (answer != mrYes) return false;
     for (int tag : filled)
         ClearField(tag);
+    SetDataModified(true);
     RunState().ScreenHistory.clear();
     return true;
 }

@@ -20,6 +20,32 @@ std::optional<double> LeadingNumber(const std::string& text) {
     return value;
 }
 
+int DaysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+// The digits of text[at, at + count) as a number; -1 when one is not a digit.
+int Digits(std::string_view text, std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// The form the screens store, dd/mm/yyyy, read without the general parser's work: the day
+// tests read thousands of dates per check. nullopt for any other form.
+std::optional<int> StoredFormDay(std::string_view text) {
+    if (text.size() != 10 || text[2] != '/' || text[5] != '/') return std::nullopt;
+    const int day = Digits(text, 0, 2), month = Digits(text, 3, 2), year = Digits(text, 6, 4);
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        return std::nullopt;
+    return DayOf(year, month, day);
+}
+
 } // namespace
 
 const TWorksheetEntry* InstanceEntry(int group, int index, int tag) {
@@ -60,14 +86,14 @@ double MainNumber(int tag) {
 }
 
 std::optional<int> StoredDate(std::string_view text) {
+    if (const auto day = StoredFormDay(text)) return day;
     if (text.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
     return DateFromText(text);
 }
 
-const std::string& TRows::Cell(std::size_t row, std::size_t column) const {
+const std::string& TRows::Blank() {
     static const std::string blank;
-    const std::size_t at = row * width_ + column;
-    return lines_ && at < lines_->size() ? (*lines_)[at] : blank;
+    return blank;
 }
 
 std::string Trim(std::string_view text) {

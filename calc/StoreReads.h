@@ -42,9 +42,13 @@ class TRows {
 public:
     TRows(const TStringList* lines, std::size_t width) : lines_(lines), width_(width) {}
     std::size_t Count() const { return lines_ ? (lines_->size() + width_ - 1) / width_ : 0; }
-    const std::string& Cell(std::size_t row, std::size_t column) const;
+    const std::string& Cell(std::size_t row, std::size_t column) const {
+        const std::size_t at = row * width_ + column;
+        return lines_ && at < lines_->size() ? (*lines_)[at] : Blank();
+    }
 
 private:
+    static const std::string& Blank();
     const TStringList* lines_;
     std::size_t width_;
 };

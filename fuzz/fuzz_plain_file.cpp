@@ -9,13 +9,7 @@
 #include <cstdlib>
 
 namespace {
-class TSilentPrompter : public TPrompter {
-public:
-    int ShowMessageBox(const std::string&, TMsgKind, TMsgButtons buttons,
-                       TMsgButton defaultButton) override {
-        return DefaultResult(buttons, defaultButton);
-    }
-} silent;
+TSilentPrompter silent;
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

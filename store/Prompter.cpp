@@ -37,6 +37,11 @@ TPrompter* installed = nullptr;
 
 } // namespace
 
+int TSilentPrompter::ShowMessageBox(const std::string&, TMsgKind, TMsgButtons buttons,
+                                    TMsgButton defaultButton) {
+    return DefaultResult(buttons, defaultButton);
+}
+
 void SetPrompter(TPrompter* prompter) {
     installed = prompter;
 }

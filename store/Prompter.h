@@ -47,6 +47,13 @@ public:
     }
 };
 
+// Answers every box with its default button and shows nothing: for batch work and benchmarks.
+class TSilentPrompter : public TPrompter {
+public:
+    int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons,
+                       TMsgButton defaultButton) override;
+};
+
 // Installs the prompter every box goes through (not owned); nullptr restores the default one,
 // which writes to stderr and answers with the default button.
 void SetPrompter(TPrompter* prompter);

@@ -124,6 +124,10 @@ TPartner& TPartner::MaintenanceDone() {
     Put(TagMaintenanceDone, std::string("1"));
     return *this;
 }
+TPartner& TPartner::Set(int tag, TStored value) {
+    Put(tag, std::move(value));
+    return *this;
+}
 TPartner& TPartner::Without(int tag) {
     Drop(tag);
     return *this;

@@ -59,6 +59,7 @@ public:
     explicit TPartner(const std::string& name);
     TPartner& Income(double taxable);
     TPartner& MaintenanceDone();
+    TPartner& Set(int tag, TStored value);
     TPartner& Without(int tag);
 };
 

@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                                         false,
                                         {{"01/08/2003", std::string(events::StartAbsence)}},
                                         "01/09/2003",
-                                        false}));
+                                        false}),
+    CaseName<TCircumstanceCase>);
 
 TEST_F(TimelineTest, CeasingEducationCountsOnTheDayOnlyForTheCircumstance) {
     Family()

@@ -5,32 +5,10 @@
 
 #include "StoreTestSupport.h"
 
-#include <cstdio>
-#include <sys/wait.h>
-
-namespace {
-
-struct TRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-TRun RunTool(const std::string& arguments) {
-    TRun run;
-    FILE* pipe = ::popen((std::string(VESK_TOOL) + " " + arguments + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-} // namespace
+#include "../support/ToolRun.h"
 
 TEST(VeskTool, DeriveKeyPrintsHex) {
-    const TRun run = RunTool("derive-key 'ab12cd34'");
+    const TToolRun run = RunTool("derive-key 'ab12cd34'");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "0e8f46b8a528a1cb2590b6a1a1a253b3\n");
 }
@@ -95,7 +73,7 @@ TEST(VeskTool, BuildThenDumpGivesTheSameRecords) {
     WriteFileDurably(folder.File("in.json"), json);
     const std::string ret = folder.File("R.TAX");
     ASSERT_EQ(RunTool("build " + folder.File("in.json") + " " + ret + " --key 4321").exitCode, 0);
-    const TRun dump = RunTool("dump " + ret + " --key 4321");
+    const TToolRun dump = RunTool("dump " + ret + " --key 4321");
     EXPECT_EQ(dump.exitCode, 0);
     EXPECT_EQ(dump.output, json);
     EXPECT_EQ(RunTool("dump " + ret + " --key 1").exitCode, 1);
@@ -105,7 +83,7 @@ TEST(VeskTool, NewWritesAnEmptyReturnAsTheModuleSaves) {
     TempFolder folder;
     const std::string ret = folder.File("NEW.TAX");
     ASSERT_EQ(RunTool("new " + ret + " --key 77").exitCode, 0);
-    const TRun dump = RunTool("dump " + ret + " --key 77");
+    const TToolRun dump = RunTool("dump " + ret + " --key 77");
     EXPECT_NE(dump.output.find("\"1300\""), std::string::npos);
     EXPECT_NE(dump.output.find("60012"), std::string::npos);
 }
@@ -119,7 +97,7 @@ TEST(VeskTool, EncipherAndDecipherFiles) {
     ASSERT_EQ(
         RunTool("decipher " + folder.File("c") + " " + folder.File("p") + " --key 5").exitCode, 0);
     EXPECT_EQ(ReadWholeFile(folder.File("p")), "some plain bytes");
-    const TRun bad =
+    const TToolRun bad =
         RunTool("decipher " + folder.File("plain") + "x " + folder.File("p") + " --key 5");
     EXPECT_EQ(bad.exitCode, 1);
 }
@@ -138,7 +116,7 @@ TEST(VeskTool, BadJsonIsBadData) {
           R"({"fields": {"5": {"type": "smallstr", "value": "ten chars!"}}})",
           R"({"fields": {"5": {"type": "wat", "value": 1}}})"}) {
         WriteFileDurably(folder.File("bad.json"), json);
-        const TRun run =
+        const TToolRun run =
             RunTool("build " + folder.File("bad.json") + " " + folder.File("o") + " --key 1");
         EXPECT_EQ(run.exitCode, 1) << json;
     }
