@@ -17,14 +17,6 @@
 
 namespace {
 
-class TSilentPrompter : public TPrompter {
-public:
-    int ShowMessageBox(const std::string&, TMsgKind, TMsgButtons buttons,
-                       TMsgButton defaultButton) override {
-        return DefaultResult(buttons, defaultButton);
-    }
-};
-
 std::string Pascal(const std::string& text) {
     return std::string(1, char(text.size())) + text;
 }

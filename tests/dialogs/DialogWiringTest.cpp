@@ -58,10 +58,10 @@ public:
         layout->addWidget(label);
         auto* grid = new TXGrid;
         grid->setObjectName("XGrid1");
-        grid->SetColCount(2);
+        grid->setColCount(2);
         grid->setDisplay({"Name|0|0|30|0|F|F|||||||0|0|F|F|",
                           "  Date of\r\nbirth |0|0|30|0|F|F|||||||0|0|F|F|"});
-        grid->SetRowCount(3);
+        grid->setRowCount(3);
         layout->addWidget(grid);
     }
 };

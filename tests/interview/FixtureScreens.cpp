@@ -62,7 +62,7 @@ TFixtureIntro::TFixtureIntro() {
     Place<QLabel>(this, "lblAmount", TagFixtureLabel, {200, 210, 160, 24});
     auto* grid = Place<TXGrid>(this, "XGrid1", TagFixtureGrid, {16, 250, 420, 130});
     grid->setDisplay({"Date|0|2|10|0|F|F", "Status|0|0|20|0|F|T|||||5|1|2|Single|Married|F|F"});
-    grid->SetColCount(2);
+    grid->setColCount(2);
 }
 
 TFixtureQuestion::TFixtureQuestion() {

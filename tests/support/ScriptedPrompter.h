@@ -16,11 +16,20 @@ struct TShownBox {
     TMsgButton defaultButton;
 };
 
+// It installs itself while it lives (unless another prompter was installed after it), so a
+// test may simply hold one; TPrompterScope below installs one explicitly.
 class TScriptedPrompter : public TPrompter {
 public:
+    TScriptedPrompter() { SetPrompter(this); }
+    ~TScriptedPrompter() override {
+        if (&Prompter() == this) SetPrompter(nullptr);
+    }
+    TScriptedPrompter(const TScriptedPrompter&) = delete;
+    TScriptedPrompter& operator=(const TScriptedPrompter&) = delete;
+
     // Queues the result (mrYes, mrNo, ...) for the next box shown.
     TScriptedPrompter& Answer(int result) {
-        answers_.push_back(result);
+        answers.push_back(result);
         return *this;
     }
 
@@ -32,9 +41,9 @@ public:
     int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
                                 TMsgButtons buttons, TMsgButton defaultButton) override {
         shown.push_back({caption, text, kind, buttons, defaultButton});
-        if (answers_.empty()) return DefaultResult(buttons, defaultButton);
-        const int result = answers_.front();
-        answers_.pop_front();
+        if (answers.empty()) return DefaultResult(buttons, defaultButton);
+        const int result = answers.front();
+        answers.pop_front();
         return result;
     }
 
@@ -44,12 +53,11 @@ public:
             texts.push_back(box.text);
         return texts;
     }
-    std::size_t AnswersLeft() const { return answers_.size(); }
+    std::size_t AnswersLeft() const { return answers.size(); }
 
     std::vector<TShownBox> shown;
-
-private:
-    std::deque<int> answers_;
+    std::vector<TShownBox>& boxes = shown; // the name the control tests use
+    std::deque<int> answers;               // results still to give, in order
 };
 
 // Installs a prompter for the lifetime of the scope.
