@@ -1,5 +1,7 @@
 #include "Frame.h"
 
+#include "ui_Frame.h"
+
 #include "ChildForm.h"
 #include "ControlBinding.h"
 #include "Cp1252.h"
@@ -18,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,7 +28,6 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -46,22 +46,6 @@ void Paint(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QPushButton* Button(const QString& caption, const QString& hint, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(hint);
-    button->setMinimumWidth(72);
-    return button;
-}
-
-QToolButton* SupportButton(const QString& caption, const QString& hint, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->hide();
-    return button;
-}
-
 int CurrentScreenTarget() {
     return RunState().CurrentSection * 100 + RunState().CurrentItem;
 }
@@ -77,8 +61,8 @@ TFrameWnd* FrameWnd() {
     return theFrame;
 }
 
-TFrameWnd::TFrameWnd(TFrameOwner* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
-    setObjectName("FrameWnd");
+TFrameWnd::TFrameWnd(TFrameOwner* owner, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::TFrameWnd), owner_(owner) {
     theFrame = this;
     RunState().ScreenShown = false;
     goingBack_ = false;
@@ -100,147 +84,57 @@ TFrameWnd::~TFrameWnd() {
 
 // ---- layout
 
+// The form gives the layout, captions and hints; colours, pixel fonts and the first
+// visibility are set here.
 void TFrameWnd::BuildLayout() {
-    resize(790, 535);
-    auto* base = new QVBoxLayout(this);
-    base->setContentsMargins(0, 0, 0, 0);
-    base->setSpacing(0);
-    base->addWidget(BuildTitlePanel());
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(0);
-    middle->addWidget(BuildSidePanel());
-    clientPanel_ = new QWidget(this);
-    clientPanel_->setObjectName("ClientPanel");
-    auto* clientLayout = new QVBoxLayout(clientPanel_);
-    clientLayout->setContentsMargins(0, 0, 0, 0);
-    middle->addWidget(clientPanel_, 1);
-    base->addLayout(middle, 1);
-    base->addWidget(BuildButtonRow());
-    SetTabOrder();
-}
+    ui_->setupUi(this);
+    setObjectName("FrameWnd");
+    titleLabel_ = ui_->TitleLabel;
+    btnTags_ = ui_->Tags;
+    btnShowPrev_ = ui_->ShowPrev;
+    btnBack_ = ui_->btnBack;
+    btnScan_ = ui_->btnScan;
+    imagePanel_ = ui_->ImagePanel;
+    navigatorPlace_ = ui_->NavigatorFrame;
+    actionPanel_ = ui_->ActionPanel;
+    lstPickList_ = ui_->lstPickList;
+    btnRemove_ = ui_->btnRemove;
+    selectPanel_ = ui_->PanelFreeFormSelect;
+    listBoxFFS_ = ui_->ListBoxFFS;
+    bitBtn2_ = ui_->BitBtn2;
+    label1_ = ui_->Label1;
+    clientPanel_ = ui_->ClientPanel;
+    btnMore_ = ui_->More;
+    btnYes_ = ui_->Yes;
+    btnNo_ = ui_->No;
+    btnJump_ = ui_->Jump;
+    btnPrev_ = ui_->Prev;
+    btnNext_ = ui_->Next;
+    btnCancel_ = ui_->Close;
 
-QWidget* TFrameWnd::BuildTitlePanel() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("TitlePanel");
-    panel->setFixedHeight(24);
-    Paint(panel, TitleColour);
-    titleLabel_ = new QLabel("I want you to know ...", panel);
-    titleLabel_->setObjectName("TitleLabel");
-    QFont font("Arial");
-    font.setPixelSize(16);
-    font.setBold(true);
-    titleLabel_->setFont(font);
-    titleLabel_->setAlignment(Qt::AlignCenter);
-    titleLabel_->setStyleSheet("color: white");
-    btnTags_ = SupportButton("Tags", "View and Edit Tags", panel);
-    btnShowPrev_ = SupportButton("ShowPrev", QString(), panel);
-    btnBack_ = SupportButton("<<", "Load previous screen", panel);
-    btnScan_ = SupportButton(">>", "Load next screen ", panel);
-    btnTags_->setObjectName("Tags");
-    btnShowPrev_->setObjectName("ShowPrev");
-    btnBack_->setObjectName("btnBack");
-    btnScan_->setObjectName("btnScan");
-    auto* layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(4, 0, 4, 0);
-    layout->addWidget(titleLabel_, 1);
-    for (QToolButton* button : {btnTags_, btnShowPrev_, btnBack_, btnScan_})
-        layout->addWidget(button);
-    return panel;
-}
-
-QWidget* TFrameWnd::BuildSidePanel() {
-    imagePanel_ = new QWidget(this);
-    imagePanel_->setObjectName("ImagePanel");
-    imagePanel_->setFixedWidth(162);
+    Paint(ui_->TitlePanel, TitleColour);
     Paint(imagePanel_, Qt::white);
-    auto* layout = new QVBoxLayout(imagePanel_);
-    layout->setContentsMargins(4, 4, 4, 4);
-
-    navigatorPlace_ = new QWidget(imagePanel_);
-    navigatorPlace_->setObjectName("NavigatorFrame");
-    navigatorPlace_->hide();
-    layout->addWidget(navigatorPlace_, 1);
-
-    auto listPanel = [&](const char* name, const char* headerName, QListWidget*& list,
-                         QPushButton*& remove) {
-        auto* panel = new QWidget(imagePanel_);
-        panel->setObjectName(name);
-        Paint(panel, PanelColour);
-        auto* inner = new QVBoxLayout(panel);
-        auto* header = new TTextLbl(panel);
-        header->setObjectName(headerName);
+    Paint(actionPanel_, PanelColour);
+    Paint(selectPanel_, PanelColour);
+    Paint(ui_->BtnPanel, Qt::white);
+    QFont title = titleLabel_->font();
+    title.setPixelSize(16);
+    titleLabel_->setFont(title);
+    for (QPushButton* button : ui_->BtnPanel->findChildren<QPushButton*>()) {
+        QFont font = button->font();
+        font.setPixelSize(13);
+        font.setBold(button == btnYes_);
+        button->setFont(font);
+    }
+    for (TTextLbl* header : {ui_->WsheetHdrLbl, ui_->TextLbl3}) {
         header->setText({"<s1><T1>Existing worksheets<.>"});
         header->setCurrentSection(1);
         header->setColor(PanelColour);
-        header->setFixedHeight(24);
-        list = new QListWidget(panel);
-        remove = Button("Delete", QString(), panel);
-        inner->addWidget(header);
-        inner->addWidget(list, 1);
-        inner->addWidget(remove);
-        panel->hide();
-        layout->addWidget(panel, 1);
-        return panel;
-    };
-    actionPanel_ = listPanel("ActionPanel", "WsheetHdrLbl", lstPickList_, btnRemove_);
-    lstPickList_->setObjectName("lstPickList");
-    btnRemove_->setObjectName("btnRemove");
-    selectPanel_ = listPanel("PanelFreeFormSelect", "TextLbl3", listBoxFFS_, bitBtn2_);
-    listBoxFFS_->setObjectName("ListBoxFFS");
-    bitBtn2_->setObjectName("BitBtn2");
-
-    layout->addStretch();
-    label1_ = new QLabel(imagePanel_);
-    label1_->setObjectName("Label1");
-    layout->addWidget(label1_);
-    return imagePanel_;
-}
-
-QWidget* TFrameWnd::BuildButtonRow() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("BtnPanel");
-    panel->setFixedHeight(36);
-    Paint(panel, Qt::white);
-    QFont font("Arial");
-    font.setPixelSize(13);
-    panel->setFont(font);
-    panel->setStyleSheet("#BtnPanel { border-top: 2px solid #808080; }");
-    btnMore_ = Button("&More", "Read more on this item.", panel);
-    btnYes_ = Button(
-        "Yes", "Click here if your answer to the question(s) asked on the screen is Yes.", panel);
-    QFont bold = btnYes_->font();
-    bold.setBold(true);
-    btnYes_->setFont(bold);
-    btnNo_ = Button("No", "Click here if your answer to the question(s) asked on the screen is No.",
-                    panel);
-    btnJump_ = Button("&Jump", QString(), panel);
-    btnPrev_ = Button("&Prev", "Backtrack the interview to the screen previously viewed.", panel);
-    btnNext_ = Button("&Next", "Proceeds to the next stage of the interview.", panel);
-    btnCancel_ = Button("&Close", "Leave the interview process.", panel);
-    const std::pair<QPushButton*, const char*> names[] = {
-        {btnMore_, "More"}, {btnYes_, "Yes"},   {btnNo_, "No"},       {btnJump_, "Jump"},
-        {btnPrev_, "Prev"}, {btnNext_, "Next"}, {btnCancel_, "Close"}};
-    for (const auto& [button, name] : names)
-        button->setObjectName(name);
-    btnYes_->hide();
-    btnNo_->hide();
-    btnJump_->hide();
-    auto* layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(10, 4, 10, 4);
-    layout->addWidget(btnMore_);
-    layout->addWidget(btnJump_);
-    layout->addStretch();
-    for (QPushButton* button : {btnPrev_, btnYes_, btnNo_, btnNext_})
-        layout->addWidget(button);
-    layout->addSpacing(24);
-    layout->addWidget(btnCancel_);
-    return panel;
-}
-
-void TFrameWnd::SetTabOrder() {
-    QWidget* order[] = {btnNext_, btnYes_, btnNo_, btnPrev_, btnMore_, btnCancel_, btnJump_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget* hidden : std::initializer_list<QWidget*>{btnTags_, btnShowPrev_, btnBack_,
+                                                           btnScan_, navigatorPlace_, actionPanel_,
+                                                           selectPanel_, btnYes_, btnNo_, btnJump_})
+        hidden->hide();
 }
 
 void TFrameWnd::ConnectButtons() {

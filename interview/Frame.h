@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -14,6 +16,10 @@ class QToolButton;
 #include "ChildForm.h"
 
 constexpr int WM_SHOW_SCREEN = 1027;
+
+namespace Ui {
+class TFrameWnd;
+}
 
 // What the frame needs of the main window that holds it.
 class TFrameOwner {
@@ -106,10 +112,6 @@ protected:
 
 private:
     void BuildLayout();
-    QWidget* BuildTitlePanel();
-    QWidget* BuildSidePanel();
-    QWidget* BuildButtonRow();
-    void SetTabOrder();
     void ConnectButtons();
     template <class F>
     void RunFlowButton(F&& move);
@@ -131,6 +133,7 @@ private:
     void ScaleScreen(TChildForm* screen);
     void ScaleFonts(int numerator, int denominator);
 
+    std::unique_ptr<Ui::TFrameWnd> ui_;
     TFrameOwner* owner_;
     QPointer<TChildForm> screen_;
     int screenId_ = 0;

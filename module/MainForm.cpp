@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QToolTip>
 
 namespace {
 
@@ -245,6 +246,7 @@ void TMainForm::SaveClick() {
         }
         if (!frame_->LeaveCheckPasses()) return;
     }
+    QToolTip::hideText();
     if (RunState().ScreenShown && frame_->Screen()) {
         StoreBoundControls(frame_->Screen());
         frame_->SaveScreenInstance();

@@ -100,6 +100,7 @@ private slots:
     void runWithoutExitAndRepeatedCallsAreHarmless();
     void nextPrevAndYesWalkTheHistory();
     void prevIsRefusedAtTheBlockedItem();
+    void showPrevListsTheLastScreensNewestFirst();
     void answerKeepingTheTargetRecreatesWithoutHistory();
     void refusedLeaveCheckKeepsScreenAndTarget();
     void switchAskedForDuringASwitchWaitsForIt();
@@ -121,6 +122,8 @@ private slots:
     void maximisedWinsOverMinimised();
     void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
+    void calculatorNotFoundIsToldAndButtonComesBack();
+    void exitMessageStoresAndPassesTheCloseGate();
 
 private:
     void Run(int startScreen, const QString& path = QString());
@@ -245,6 +248,17 @@ void TShellTest::prevIsRefusedAtTheBlockedItem() {
     SetPrevBlockedItem(-1);
     Click(FrameWnd()->PrevButton());
     QCOMPARE(ShownId(), FixtureIntroId);
+}
+
+void TShellTest::showPrevListsTheLastScreensNewestFirst() {
+    Run(FixtureIntroId);
+    RunState().ScreenHistory = {7701, 7702, 7703, 7704, 7705, 7706, 7707, 7708, 7709, 7710, 7803};
+    Click(FrameWnd()->NextButton());
+    FrameWnd()->ShowPrevClick();
+    QCOMPARE(prompter_->Texts(),
+             std::vector<std::string>{"The last 10 screens are: \r\n\r\n\r\n7804\r\n7803\r\n7710"
+                                      "\r\n7709\r\n7708\r\n7707\r\n7706\r\n7705\r\n7704"
+                                      "\r\n7703\r\n7702"});
 }
 
 void TShellTest::answerKeepingTheTargetRecreatesWithoutHistory() {
@@ -602,6 +616,30 @@ void TShellTest::helpTopicsLiveBesideTheLibrary() {
     const QString path = HelpTopicPath("VESK2004.HLP", 530);
     QVERIFY(path.endsWith("/VESK2004/530.html"));
     QVERIFY(!ShowHelpTopic("VESK2004.HLP", 99999)); // a missing topic shows nothing
+}
+
+void TShellTest::calculatorNotFoundIsToldAndButtonComesBack() {
+    Run(7860);
+    const QByteArray path = qgetenv("PATH"), windows = qgetenv("WINDIR");
+    qputenv("PATH", folder_.path().toLocal8Bit());
+    qputenv("WINDIR", folder_.path().toLocal8Bit());
+    MainForm()->CalculClick();
+    qputenv("PATH", path);
+    qputenv("WINDIR", windows);
+    QCOMPARE(prompter_->Texts(), std::vector<std::string>{"Can't find ..."});
+    QVERIFY(MainForm()->findChild<QWidget*>("CalculBtn")->isEnabled());
+}
+
+void TShellTest::exitMessageStoresAndPassesTheCloseGate() {
+    Run(FixtureIntroId);
+    FrameWnd()->Screen()->findChild<TTaxEdit*>("TaxEdit1")->setText("Jones");
+    QCoreApplication::postEvent(MainForm(), new QEvent(QEvent::Type(WM_VESK_EXIT)));
+    QCoreApplication::processEvents();
+    QCOMPARE(FieldAsText(TagFixtureText), std::string("Jones"));
+    QCOMPARE(prompter_->Texts(),
+             std::vector<std::string>{"You must complete this section before saving."});
+    QVERIFY(MainForm()->isVisible());
+    QCOMPARE(host_->closed, 0);
 }
 
 QTEST_MAIN(TShellTest)
