@@ -119,3 +119,10 @@ int TQtPrompter::ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButt
     box.exec();
     return MessageResult(box.standardButton(box.clickedButton()));
 }
+
+int TQtPrompter::ShowCaptionedMessageBox(const std::string& caption, const std::string& text,
+                                         TMsgKind kind, TMsgButtons buttons,
+                                         TMsgButton defaultButton) {
+    const TMessageBoxStyle style(QString::fromStdString(Cp1252ToUtf8(caption)));
+    return ShowMessageBox(text, kind, buttons, defaultButton);
+}

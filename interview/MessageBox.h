@@ -30,6 +30,8 @@ class TQtPrompter : public TPrompter {
 public:
     int ShowMessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons,
                        TMsgButton defaultButton) override;
+    int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
+                                TMsgButtons buttons, TMsgButton defaultButton) override;
 };
 
 QMessageBox::Icon MessageIcon(TMsgKind kind);

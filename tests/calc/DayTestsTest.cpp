@@ -260,14 +260,14 @@ TEST_F(DayTestsTest, SpouseIncomeSumsCentsAndTellsOfMissingParts) {
         .Spouse(Partner("Pat").Income(20000.004).Set(TagSpouseMaintenancePaid, 100.0))
         .Spouse(Partner("Sam").Income(15000).Without(TagSpouseForeignIncome));
     EXPECT_DOUBLE_EQ(SpouseIncome(0), 19900);
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.boxes.empty());
     // Outside a check every call tells.
     EXPECT_DOUBLE_EQ(SpouseIncome(1), 15000);
     EXPECT_DOUBLE_EQ(SpouseIncome(1), 15000);
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(prompter.shown[0].text, MissingSamIncome);
-    EXPECT_EQ(prompter.shown[0].kind, mkError);
-    EXPECT_EQ(prompter.shown[0].buttons, unsigned(mbOK));
+    ASSERT_EQ(prompter.boxes.size(), 2u);
+    EXPECT_EQ(prompter.boxes[0].text, MissingSamIncome);
+    EXPECT_EQ(prompter.boxes[0].kind, mkError);
+    EXPECT_EQ(prompter.boxes[0].buttons, unsigned(mbOK));
 }
 
 TEST_F(DayTestsTest, SpouseIncomeMessageOncePerCheck) {
@@ -280,7 +280,7 @@ TEST_F(DayTestsTest, SpouseIncomeMessageOncePerCheck) {
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{MissingSamIncome});
     TSpouseIncomeNoticeScope nextCheck;
     FamilyIncomeOn(YearStart);
-    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.boxes.size(), 2u);
 }
 
 TEST_F(DayTestsTest, Thresholds) {

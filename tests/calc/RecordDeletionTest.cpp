@@ -34,13 +34,13 @@ TEST_F(RecordDeletionTest, SpouseInTheMaritalStatusTableOnly) {
         .MaritalStatus("sam ", "01/01/2004", "30/06/2004");
     prompter.Answer(mrYes);
     EXPECT_TRUE(ConfirmRecordDeletion(SpouseGroup, 1));
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, Question +
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, Question +
                                           "Marital status will be affected you will need to "
                                           "update the marital status screen" +
                                           AreYouSure);
-    EXPECT_EQ(prompter.shown[0].kind, mkWarning);
-    EXPECT_EQ(prompter.shown[0].defaultButton, mbNo);
+    EXPECT_EQ(prompter.boxes[0].kind, mkWarning);
+    EXPECT_EQ(prompter.boxes[0].defaultButton, mbNo);
     EXPECT_EQ(MainList(TagMaritalStatus), (TStringList{"Single", "01/07/2003", "30/09/2003", ""}));
 }
 
@@ -67,7 +67,7 @@ TEST_F(RecordDeletionTest, SpouseNamedInBlindPeriodsAndMaintenanceTables) {
                                                 {"Sam", "Chris", "01/07/2003", "30/06/2004", "9"}));
     prompter.Answer(mrYes);
     EXPECT_TRUE(ConfirmRecordDeletion(SpouseGroup, 2));
-    EXPECT_EQ(prompter.shown.at(0).text,
+    EXPECT_EQ(prompter.boxes.at(0).text,
               Question +
                   "\n\rPeriods have been recorded in which this spouse was blind and receipt of a "
                   "blind rate pension or blind rate of service pension or income support "
@@ -89,7 +89,7 @@ TEST_F(RecordDeletionTest, SpouseWithoutANameOrReferencesIsNeverAsked) {
     });
     EXPECT_TRUE(ConfirmRecordDeletion(SpouseGroup, 1));
     EXPECT_TRUE(ConfirmRecordDeletion(SpouseGroup, 2));
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(RecordDeletionTest, DependantWithMaintenance) {
@@ -98,7 +98,7 @@ TEST_F(RecordDeletionTest, DependantWithMaintenance) {
         .Dependant(Child("Noah").MaintenanceRow(
             TagCapitalisedMaintenance, {"You", "Chris", "01/07/2003", "30/06/2004", "500", "50"}));
     EXPECT_TRUE(ConfirmRecordDeletion(DependantGroup, 1));
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.boxes.empty());
     prompter.Answer(mrNo);
     EXPECT_FALSE(ConfirmRecordDeletion(DependantGroup, 2));
     EXPECT_EQ(prompter.Texts(),
@@ -130,7 +130,7 @@ TEST_F(RecordDeletionTest, RenameFollowsExactNamesOnly) {
 TEST_F(RecordDeletionTest, DeleteAllWithNothingStoredAsksNothing) {
     SetFieldStr(TagHadSpouse, "1");
     EXPECT_TRUE(DeleteAllVeskData());
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(RecordDeletionTest, DeleteAllClearsTheAnswersAfterYes) {
@@ -144,12 +144,12 @@ TEST_F(RecordDeletionTest, DeleteAllClearsTheAnswersAfterYes) {
 
     prompter.Answer(mrYes);
     EXPECT_TRUE(DeleteAllVeskData());
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(prompter.shown[1].caption, "Warning You Are About to Delete Data");
-    EXPECT_EQ(prompter.shown[1].text,
+    ASSERT_EQ(prompter.boxes.size(), 2u);
+    EXPECT_EQ(prompter.boxes[1].caption, "Warning You Are About to Delete Data");
+    EXPECT_EQ(prompter.boxes[1].text,
               "You have previously entered Vesk data, are you sure you want to continue with this "
               "deletion?\rIf you select \"Yes\" all Vesk data will be lost.");
-    EXPECT_EQ(prompter.shown[1].defaultButton, mbNo);
+    EXPECT_EQ(prompter.boxes[1].defaultButton, mbNo);
     EXPECT_FALSE(WorksheetHasInstances(DependantGroup));
     EXPECT_FALSE(WorksheetHasInstances(SpouseGroup));
     EXPECT_TRUE(FieldEmpty(TagNoPayers));

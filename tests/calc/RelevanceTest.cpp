@@ -64,13 +64,13 @@ TEST_F(RelevanceTest, SpouseIncomeMessageOnceForTheWholeList) {
                        .Resident(false)
                        .Event("01/10/2003", std::string(events::SharedCareChange), 100));
     EXPECT_EQ(Relevant(), TStringList{});
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.boxes.size(), 1u);
 }
 
 TEST_F(RelevanceTest, NoDependantsRunsNoTest) {
     Family().Spouse(Partner("Sam").Without(TagSpouseTaxableIncome)).SpouseAllYear();
     EXPECT_EQ(Relevant(), TStringList{});
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(RelevanceTest, SpouseList) {

@@ -61,7 +61,7 @@ private slots:
         scope = std::make_unique<TPrompterScope>(prompter);
     }
     void cleanupTestCase() { QDir::setCurrent(startDir); }
-    void init() { prompter.shown.clear(); }
+    void init() { prompter.boxes.clear(); }
 
     void checksNames_data() {
         QTest::addColumn<QString>("typed");
@@ -138,7 +138,7 @@ private slots:
         TypeAndSave(&box, "Family");
         QCOMPARE(box.result(), int(QDialog::Accepted));
         QCOMPARE(box.FullPath(), folder.filePath("FAMILY.TAX"));
-        QVERIFY(prompter.shown.empty());
+        QVERIFY(prompter.boxes.empty());
     }
 
     void refusesBadNamesWithWarnings() {
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(prompter.Texts(),
                  std::vector<std::string>({"File extension must be .TAX",
                                            "File extension must be .TAX", "Invalid filename"}));
-        for (const TShownBox& shown : prompter.shown) {
+        for (const TShownBox& shown : prompter.boxes) {
             QCOMPARE(shown.kind, mkWarning);
             QCOMPARE(shown.buttons, TMsgButtons(mbOK));
         }
@@ -167,7 +167,7 @@ private slots:
         TypeAndSave(&box, "first");
         QVERIFY(box.isVisible());
         QCOMPARE(prompter.Texts(), std::vector<std::string>({"File exists - Overwrite?"}));
-        QCOMPARE(prompter.shown[0].buttons, TMsgButtons(mbYes | mbNo));
+        QCOMPARE(prompter.boxes[0].buttons, TMsgButtons(mbYes | mbNo));
         prompter.Answer(mrYes);
         QTest::mouseClick(Child<QPushButton>(&box, "btnSave"), Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));

@@ -232,7 +232,7 @@ void TShellTest::nextPrevAndYesWalkTheHistory() {
     Click(FrameWnd()->PrevButton()); // the start of the history: nothing happens
     QCOMPARE(ShownId(), FixtureIntroId);
     QCOMPARE(history, std::vector<int32_t>{7803});
-    QVERIFY(prompter_->shown.empty());
+    QVERIFY(prompter_->boxes.empty());
 }
 
 void TShellTest::prevIsRefusedAtTheBlockedItem() {
@@ -433,7 +433,7 @@ void TShellTest::saveOnLodgedReturnWritesNothing() {
     QCOMPARE(MainForm()->windowTitle(),
              QString("Quellet 2004 - %1 (Lodged on 01/10/2004 at 10:15.  Ref:A123)").arg(path_));
     MainForm()->SaveClick();
-    QCOMPARE(prompter_->shown.size(), std::size_t(1));
+    QCOMPARE(prompter_->boxes.size(), std::size_t(1));
     QVERIFY(prompter_->Texts().front().starts_with("This data file has been lodged"));
     QVERIFY(!QFile::exists(path_));
 }
@@ -443,7 +443,7 @@ void TShellTest::failedSaveIsReportedAndAnswersZero() {
     Run(7860, unwritable);
     SetFieldStr(TagFixtureText, "kept");
     QCOMPARE(int(FreeDLLResources()), 0);
-    QCOMPARE(prompter_->shown.size(), std::size_t(1));
+    QCOMPARE(prompter_->boxes.size(), std::size_t(1));
     QVERIFY(prompter_->Texts().front().starts_with("Your tax return could not be saved to "));
     QVERIFY(RunState().DataModified);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A prompter for tests: records every box and answers the questions from a queue, in order.
 // A box with no queued answer gets its default button, so information boxes need no script.
+// Installed for its lifetime.
 
 #include "Prompter.h"
 
@@ -16,14 +17,10 @@ struct TShownBox {
     TMsgButton defaultButton;
 };
 
-// It installs itself while it lives (unless another prompter was installed after it), so a
-// test may simply hold one; TPrompterScope below installs one explicitly.
 class TScriptedPrompter : public TPrompter {
 public:
     TScriptedPrompter() { SetPrompter(this); }
-    ~TScriptedPrompter() override {
-        if (&Prompter() == this) SetPrompter(nullptr);
-    }
+    ~TScriptedPrompter() override { SetPrompter(nullptr); }
     TScriptedPrompter(const TScriptedPrompter&) = delete;
     TScriptedPrompter& operator=(const TScriptedPrompter&) = delete;
 
@@ -40,7 +37,7 @@ public:
 
     int ShowCaptionedMessageBox(const std::string& caption, const std::string& text, TMsgKind kind,
                                 TMsgButtons buttons, TMsgButton defaultButton) override {
-        shown.push_back({caption, text, kind, buttons, defaultButton});
+        boxes.push_back({caption, text, kind, buttons, defaultButton});
         if (answers.empty()) return DefaultResult(buttons, defaultButton);
         const int result = answers.front();
         answers.pop_front();
@@ -49,15 +46,14 @@ public:
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (const TShownBox& box : shown)
+        for (const TShownBox& box : boxes)
             texts.push_back(box.text);
         return texts;
     }
     std::size_t AnswersLeft() const { return answers.size(); }
 
-    std::vector<TShownBox> shown;
-    std::vector<TShownBox>& boxes = shown; // the name the control tests use
-    std::deque<int> answers;               // results still to give, in order
+    std::vector<TShownBox> boxes;
+    std::deque<int> answers;
 };
 
 // Installs a prompter for the lifetime of the scope.
