@@ -152,6 +152,7 @@ void TFrameWnd::ConnectButtons() {
     connect(btnScan_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanForward));
     connect(btnBack_, &QToolButton::clicked, this, guarded(&TFrameWnd::ScanBack));
     connect(btnShowPrev_, &QToolButton::clicked, this, guarded(&TFrameWnd::ShowPrevClick));
+    connect(btnTags_, &QToolButton::clicked, this, guarded(&TFrameWnd::TagsClick));
     connect(btnRemove_, &QPushButton::clicked, this, guarded(&TFrameWnd::RemoveClicked));
     connect(bitBtn2_, &QPushButton::clicked, this, guarded(&TFrameWnd::SelectionDeleteClicked));
     connect(lstPickList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -187,13 +188,19 @@ bool TFrameWnd::event(QEvent* event) {
 }
 
 // The grid key handler: F6 and Shift+F6 leave the grid (its cell editor included) for the
-// next or previous control.
+// next or previous control; in the vision aids F8 describes the current column.
 bool TFrameWnd::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     TXGrid* grid = qobject_cast<TXGrid*>(watched);
     if (!grid && watched->parent()) grid = qobject_cast<TXGrid*>(watched->parent()->parent());
-    if (!grid || key->key() != Qt::Key_F6) return QWidget::eventFilter(watched, event);
+    if (!grid) return QWidget::eventFilter(watched, event);
+    if (key->key() == Qt::Key_F8 && key->modifiers() == Qt::NoModifier &&
+        RunState().VisionImpairedMode) {
+        Guarded([&] { ShowColumnDescription(grid); });
+        return true;
+    }
+    if (key->key() != Qt::Key_F6) return QWidget::eventFilter(watched, event);
     const bool forward = key->modifiers() == Qt::NoModifier;
     if (!forward && key->modifiers() != Qt::ShiftModifier) return false;
     QWidget* next = forward ? grid->nextInFocusChain() : grid->previousInFocusChain();

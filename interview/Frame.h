@@ -96,6 +96,11 @@ public:
     void ScanForward();
     void ScanBack();
     void ShowPrevClick();
+    // The auxiliary dialogs the frame opens (FrameDialogs.cpp).
+    void TagsClick();
+    void ShowColumnDescription(class TXGrid* grid);
+    // The screen's links; a chosen one is followed as if it had been clicked.
+    void ShowLinksList();
 
 private slots:
     void OnLabelJump(int jumpId, const QString& url) { LinkClicked(jumpId, url); }

@@ -13,6 +13,8 @@
 #include "Prompter.h"
 #include "RunState.h"
 #include "SaveBox.h"
+#include "dialogs/NotesForm.h"
+#include "dialogs/ViHelperForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,6 +23,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -95,6 +98,8 @@ TMainForm::TMainForm(QWidget* owner)
     connect(ui_->HelpBtn, &QToolButton::clicked, this, [this] { Guarded([&] { HelpClick(); }); });
     connect(ui_->CalculBtn, &QToolButton::clicked, this,
             [this] { Guarded([&] { CalculClick(); }); });
+    connect(ui_->NotesBtn, &QToolButton::clicked, this, [this] { Guarded([&] { NotesClick(); }); });
+    ConnectVisionKeys();
     connect(&timer_, &QTimer::timeout, this, [this] {
         Guarded([&] {
             if (resizeConnected_)
@@ -211,6 +216,7 @@ bool TMainForm::ScreenHoldsSave() const {
 void TMainForm::AutoSaveTick() {
     auto& state = RunState();
     ++tickCount_;
+    if (!released_) TNotesForm::StoreOpenNotes(); // typing in the notes counts as a change
     if (released_ || !state.DataModified || FileLodgedLocked() || tickCount_ < 5) return;
     // A switch in progress (a box of its leave check is open) holds the store half-written.
     if (frame_->Switching()) return;
@@ -251,6 +257,7 @@ void TMainForm::SaveClick() {
 }
 
 void TMainForm::SaveTo(const std::string& path) {
+    TNotesForm::StoreOpenNotes();
     RunState().CurrentFileName = path;
     const int code = SaveDataFile(path);
     if (code != 0) {
@@ -269,6 +276,34 @@ void TMainForm::HelpClick() {
     SetHelpFile(moduleFile);
 }
 
+// The notes window stays open beside the interview; the button is marked while it exists.
+void TMainForm::NotesClick() {
+    const bool first = !TNotesForm::Current();
+    TNotesForm* notes = TNotesForm::Open(this);
+    ui_->NotesBtn->setChecked(true);
+    if (!first) return;
+    ui_->NotesBtn->setProperty("Tag", 1);
+    connect(notes, &TNotesForm::closed, this, [this] {
+        ui_->NotesBtn->setProperty("Tag", 0);
+        ui_->NotesBtn->setChecked(false);
+    });
+}
+
+// Alt+H lists the screen's links and F9 shows the key help, for vision-impaired users only.
+void TMainForm::ConnectVisionKeys() {
+    const bool vision = RunState().VisionImpairedMode;
+    auto* links = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this);
+    links->setEnabled(vision);
+    connect(links, &QShortcut::activated, this, [this] {
+        Guarded([&] {
+            if (!released_) frame_->ShowLinksList();
+        });
+    });
+    auto* keyHelp = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    keyHelp->setEnabled(vision);
+    connect(keyHelp, &QShortcut::activated, this, [this] { TviHelperForm(this).exec(); });
+}
+
 void TMainForm::CalculClick() {
     ui_->CalculBtn->setEnabled(false);
     const QString calculator = FindCalculator();
@@ -280,6 +315,8 @@ void TMainForm::CalculClick() {
 }
 
 void TMainForm::Release() {
+    // Closing the notes stores them, before FreeDLLResources saves the store.
+    if (TNotesForm* notes = TNotesForm::Current()) notes->close();
     released_ = true;
     timer_.stop();
     ui_->SaveBtn->setEnabled(false);

@@ -43,6 +43,7 @@ public:
     void SaveClick();
     void HelpClick();
     void CalculClick();
+    void NotesClick();
     // After the run is freed: no timer, no saving, nothing that reaches the store.
     void Release();
 
@@ -54,6 +55,7 @@ protected:
 
 private:
     void FirstTick();
+    void ConnectVisionKeys();
     bool ScreenHoldsSave() const;
     void SaveTo(const std::string& path);
 

@@ -3,8 +3,8 @@
 #include "Cp1252.h"
 #include "DataFile.h"
 #include "Prompter.h"
+#include "dialogs/SaveBox.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <cstring>
@@ -23,8 +23,8 @@ std::string Reason(int code) {
 
 std::string ChooseSaveFileName(const std::string& currentFileName, QWidget* parent) {
     const QString current = QString::fromStdString(Cp1252ToUtf8(currentFileName));
-    const QString chosen = QFileDialog::getSaveFileName(parent, "Save As", current,
-                                                        "Tax returns (*.TAX);;All files (*)");
+    QString chosen;
+    if (!TfrmSaveBox::Execute(QFileInfo(current).fileName(), parent, chosen)) return {};
     return Utf8ToCp1252(chosen.toStdString());
 }
 

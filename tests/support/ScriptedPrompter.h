@@ -20,7 +20,9 @@ struct TShownBox {
 class TScriptedPrompter : public TPrompter {
 public:
     TScriptedPrompter() { SetPrompter(this); }
-    ~TScriptedPrompter() override { SetPrompter(nullptr); }
+    ~TScriptedPrompter() override {
+        if (&Prompter() == this) SetPrompter(nullptr); // a successor may be installed already
+    }
     TScriptedPrompter(const TScriptedPrompter&) = delete;
     TScriptedPrompter& operator=(const TScriptedPrompter&) = delete;
 
