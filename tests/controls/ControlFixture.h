@@ -9,11 +9,23 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <memory>
+
+// Answers the next real message box with Return once it is up, keeping its text in shown.
+inline void AnswerNextRealBox(QString& shown) {
+    QTimer::singleShot(50, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+}
 
 struct TControlFixture {
     QWidget window;

@@ -181,12 +181,7 @@ private slots:
         TQtPrompter qtPrompter;
         SetPrompter(&qtPrompter);
         QString shown;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            shown = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
+        AnswerNextRealBox(shown);
         edit->setFocus(Qt::TabFocusReason);
         edit->insert("1.2.3");
         QTest::keyClick(edit, Qt::Key_Tab);

@@ -179,12 +179,7 @@ private slots:
         TQtPrompter qtPrompter;
         SetPrompter(&qtPrompter);
         QString shown;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            shown = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
+        AnswerNextRealBox(shown);
         const bool left = PasteCell(0, 1, "31/02/2004");
         QApplication::setActiveWindow(&fixture->window); // no window manager offscreen
         SetPrompter(&fixture->prompter);
