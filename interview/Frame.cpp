@@ -6,6 +6,7 @@
 #include "ControlBinding.h"
 #include "Cp1252.h"
 #include "FieldStore.h"
+#include "FontResizer.h"
 #include "Guard.h"
 #include "Help.h"
 #include "Lookups.h"
@@ -73,8 +74,8 @@ TFrameWnd::TFrameWnd(TFrameOwner* owner, QWidget* parent)
         for (QWidget* button :
              std::initializer_list<QWidget*>{btnJump_, btnScan_, btnBack_, btnTags_, btnShowPrev_})
             button->show();
-    designedTitleFont_ = titleLabel_->font().pixelSize();
-    designedCloseFont_ = btnCancel_->font().pixelSize();
+    fontResizer_ = new TFontResizer(this, clientPanel_);
+    fontResizer_->Start();
 }
 
 TFrameWnd::~TFrameWnd() {
@@ -525,13 +526,7 @@ void TFrameWnd::CloseFrame() {
 
 void TFrameWnd::Zoom() {
     if (designedClient_.width() <= 0 || designedClient_.height() <= 0) return;
-    int numerator = clientPanel_->width();
-    int denominator = designedClient_.width();
-    if (double(clientPanel_->height()) / designedClient_.height() <
-        double(numerator) / denominator) {
-        numerator = clientPanel_->height();
-        denominator = designedClient_.height();
-    }
+    const auto [numerator, denominator] = ScaleRatio(clientPanel_->size(), designedClient_);
     if (numerator == zoomNumerator_ && denominator == zoomDenominator_) return;
     if (screenScaled_ &&
         double(zoomNumerator_) / zoomDenominator_ >= double(numerator) / denominator)
@@ -561,17 +556,9 @@ void TFrameWnd::ScaleScreen(TChildForm* screen) {
     screen->setFont(font);
 }
 
+// The zoom sizes the title and the button row itself, over the font resizer.
 void TFrameWnd::ScaleFonts(int numerator, int denominator) {
-    auto scaled = [&](int size) {
-        return int(std::nearbyint(double(size) * numerator / denominator)); // halves to even
-    };
-    QFont title = titleLabel_->font();
-    title.setPixelSize(scaled(designedTitleFont_));
-    titleLabel_->setFont(title);
-    for (QPushButton* button :
-         {btnCancel_, btnNext_, btnPrev_, btnRemove_, btnNo_, btnYes_, btnMore_}) {
-        QFont font = button->font();
-        font.setPixelSize(scaled(designedCloseFont_));
-        button->setFont(font);
-    }
+    fontResizer_->Scale(
+        numerator, denominator,
+        {titleLabel_, btnCancel_, btnNext_, btnPrev_, btnRemove_, btnNo_, btnYes_, btnMore_});
 }

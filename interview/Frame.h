@@ -148,8 +148,7 @@ private:
     int zoomNumerator_ = 1;
     int zoomDenominator_ = 1;
     QSize designedClient_;
-    int designedTitleFont_ = 0;
-    int designedCloseFont_ = 0;
+    class TFontResizer* fontResizer_ = nullptr;
     bool screenScaled_ = false;
     QStringList worksheetNames_;
     int pickSelection_ = 0;

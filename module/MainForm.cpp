@@ -13,6 +13,7 @@
 #include "Prompter.h"
 #include "RunState.h"
 #include "SaveBox.h"
+#include "ToolTipWidth.h"
 #include "dialogs/NotesForm.h"
 #include "dialogs/ViHelperForm.h"
 
@@ -45,6 +46,9 @@ void ReadModesFromArguments() {
         if (argument.compare("/V", Qt::CaseInsensitive) == 0) state.VisionImpairedMode = true;
     }
 }
+
+constexpr QSize MinimumWindowSize(500, 400);
+constexpr int MaxToolTipWidth = 400;
 
 QString HostHelpFile() {
     return QString("QUELLET%1.HLP").arg(RunState().IncomeYear);
@@ -90,6 +94,7 @@ TMainForm::TMainForm(QWidget* owner)
         move(screen->availableGeometry().center() - rect().center());
     else
         move(0, 0);
+    new TToolTipWidthLimit(this, MaxToolTipWidth);
     tickCount_ = 0;
     SetDataModified(false);
     RunState().CurrentFileName.clear();
@@ -109,6 +114,7 @@ TMainForm::TMainForm(QWidget* owner)
         });
     });
     ResizeMain();
+    LockSize(size());
 }
 
 TMainForm::~TMainForm() = default;
@@ -195,6 +201,43 @@ void TMainForm::FirstTick() {
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (resizeConnected_) Guarded([&] { ResizeMain(); });
+}
+
+// The borders resize nothing: in the normal state the window's size is its own minimum and
+// maximum, which every platform honours (on Windows the edges then report a plain border to the
+// pointer). Only the host sizes the window, and a maximised one is unlocked, or the platform
+// would hold it at the locked size.
+void TMainForm::LockSize(QSize size) {
+    normalSize_ = size.expandedTo(MinimumWindowSize);
+    if (minimumSize() != normalSize_ || maximumSize() != normalSize_) setFixedSize(normalSize_);
+}
+
+void TMainForm::UnlockSize() {
+    setMinimumSize(MinimumWindowSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void TMainForm::Place(const QRect& geometry) {
+    const QSize size = geometry.size().expandedTo(MinimumWindowSize);
+    UnlockSize();
+    setGeometry(QRect(geometry.topLeft(), size));
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        normalSize_ = size; // the size it returns to
+    else
+        LockSize(size);
+}
+
+void TMainForm::SetPlacementState(Qt::WindowStates state) {
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) UnlockSize();
+    setWindowState(state);
+}
+
+// Back from maximised (the host's or the window manager's doing): the normal size locks again.
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        LockSize(normalSize_);
 }
 
 void TMainForm::ResizeMain() {

@@ -37,6 +37,9 @@ public:
     void ShowSupportToolButtons() override;
 
     void ResizeMain();
+    // The host's placement; the user cannot resize the window by its borders (see LockSize).
+    void Place(const QRect& geometry);
+    void SetPlacementState(Qt::WindowStates state);
     // One tick of the automatic save (every 60 s once running).
     void AutoSaveTick();
     int TickCount() const { return tickCount_; }
@@ -52,12 +55,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FirstTick();
     void ConnectVisionKeys();
     bool ScreenHoldsSave() const;
     void SaveTo(const std::string& path);
+    void LockSize(QSize size);
+    void UnlockSize();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     TFrameWnd* frame_ = nullptr;
@@ -66,6 +72,7 @@ private:
     bool firstShown_ = false;
     bool resizeConnected_ = false;
     bool released_ = false;
+    QSize normalSize_;
 };
 
 // Posts a message with zero parameters to the host's notify window.

@@ -37,13 +37,13 @@ void LetPendingMessagesRun() {
 // returns to.
 void PlaceWindow(const TRunArguments& arguments) {
     if (arguments.width > 0 && arguments.height > 0)
-        mainForm->setGeometry(arguments.left, arguments.top, arguments.width, arguments.height);
+        mainForm->Place(QRect(arguments.left, arguments.top, arguments.width, arguments.height));
     if (arguments.maximised)
-        mainForm->setWindowState(Qt::WindowMaximized);
+        mainForm->SetPlacementState(Qt::WindowMaximized);
     else if (arguments.minimised)
-        mainForm->setWindowState(Qt::WindowMinimized);
+        mainForm->SetPlacementState(Qt::WindowMinimized);
     else
-        mainForm->setWindowState(Qt::WindowNoState);
+        mainForm->SetPlacementState(Qt::WindowNoState);
     mainForm->ResizeMain();
 }
 

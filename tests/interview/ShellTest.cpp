@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -120,6 +123,8 @@ private slots:
     void scanButtonsStepThroughIds_data();
     void scanButtonsStepThroughIds();
     void maximisedWinsOverMinimised();
+    void bordersDoNotResizeTheWindow();
+    void longHintsWrapWithinTheCap();
     void visionImpairedModeOrdersTabsByPosition();
     void helpTopicsLiveBesideTheLibrary();
     void calculatorNotFoundIsToldAndButtonComesBack();
@@ -506,11 +511,10 @@ void TShellTest::jumpWithTextThatIsNoNumberChangesNothing() {
 void TShellTest::layoutFollowsTheWindowAndRenders() {
     Run(FixtureIntroId);
     TMainForm* window = MainForm();
-    window->resize(900, 700);
+    window->Place(QRect(10, 10, 900, 700));
     window->ResizeMain();
     QCOMPARE(FrameWnd()->height(), 700 - 32 - 1);
     QCOMPARE(FrameWnd()->width(), 900);
-    QVERIFY(window->minimumSize() == QSize(500, 400));
     const QImage shot = window->grab().toImage();
     QVERIFY(!shot.isNull());
     shot.save(QCoreApplication::applicationDirPath() + "/main-window.png");
@@ -526,20 +530,25 @@ void TShellTest::zoomFollowsTheClientArea() {
         return FrameWnd()->findChild<QPushButton*>("Close")->font().pixelSize();
     };
     auto editWidth = [] { return FrameWnd()->Screen()->findChild<TTaxEdit*>("TaxEdit1")->width(); };
+    // The pick list is no part of the zoom: the frame's font resizer alone scales it.
+    auto pickListFont = [] { return FrameWnd()->PickList()->font().pointSizeF(); };
     const int designedEditWidth = editWidth();
+    const qreal designedPickListFont = pickListFont();
 
-    window->resize(designed * 2 + chrome);
+    window->Place(QRect(window->pos(), designed * 2 + chrome));
     window->ResizeMain();
     QCoreApplication::sendPostedEvents();
     QCOMPARE(closeFont(), 26);
     QCOMPARE(editWidth(), designedEditWidth * 2);
     QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7803});
+    QVERIFY(pickListFont() >= designedPickListFont * 1.5);
 
-    window->resize(designed + chrome);
+    window->Place(QRect(window->pos(), designed + chrome));
     window->ResizeMain();
     QCoreApplication::sendPostedEvents();
     QCOMPARE(closeFont(), 13);
     QCOMPARE(editWidth(), designedEditWidth);
+    QCOMPARE(pickListFont(), designedPickListFont);
 }
 
 void TShellTest::f6LeavesTheGrid() {
@@ -594,6 +603,64 @@ void TShellTest::maximisedWinsOverMinimised() {
                   FixtureIntroId, 10, 10, 800, 600, 1, 1);
     QVERIFY(MainForm()->windowState() & Qt::WindowMaximized);
     QVERIFY(!(MainForm()->windowState() & Qt::WindowMinimized));
+}
+
+// Only the host sizes the window: in the normal state its size is locked (what the platform
+// needs to refuse border drags), a maximised window is free, and restoring locks it again.
+void TShellTest::bordersDoNotResizeTheWindow() {
+    Run(FixtureIntroId);
+    TMainForm* window = MainForm();
+    QCOMPARE(window->size(), QSize(800, 600));
+    QCOMPARE(window->minimumSize(), window->size());
+    QCOMPARE(window->maximumSize(), window->size());
+    window->resize(900, 700);
+    QCOMPARE(window->size(), QSize(800, 600));
+
+    window->Place(QRect(10, 10, 300, 200));
+    QCOMPARE(window->size(), QSize(500, 400));
+
+    window->Place(QRect(10, 10, 800, 600));
+    window->SetPlacementState(Qt::WindowMaximized);
+    QCOMPARE(window->minimumSize(), QSize(500, 400));
+    QCOMPARE(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    window->setWindowState(Qt::WindowNoState); // as the window manager restores it
+    QCOMPARE(window->size(), QSize(800, 600));
+    QCOMPARE(window->maximumSize(), QSize(800, 600));
+}
+
+// A real tool tip event on a module control shows its long hint in lines no wider than the cap;
+// a short hint and a host window's hint are shown exactly as given.
+void TShellTest::longHintsWrapWithinTheCap() {
+    Run(FixtureIntroId);
+    auto showTip = [](QWidget* widget) -> QLabel* {
+        QToolTip::hideText();
+        const QPoint centre = widget->rect().center();
+        QHelpEvent event(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &event);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "qtooltip_label" && top->isVisible())
+                return qobject_cast<QLabel*>(top);
+        return nullptr;
+    };
+    auto* notes = MainForm()->findChild<QToolButton*>("NotesBtn");
+    QLabel* tip = showTip(notes);
+    QVERIFY(tip);
+    QVERIFY(tip->text().contains('\n'));
+    QVERIFY(tip->width() <= 400);
+    QVERIFY(tip->width() > 300);
+    QCOMPARE(tip->text().replace('\n', ' '), notes->toolTip());
+
+    auto* save = MainForm()->findChild<QToolButton*>("SaveBtn");
+    tip = showTip(save);
+    QVERIFY(tip);
+    QCOMPARE(tip->text(), save->toolTip());
+
+    host_->setToolTip(notes->toolTip());
+    host_->show();
+    tip = showTip(host_.get());
+    QVERIFY(tip);
+    QCOMPARE(tip->text(), notes->toolTip());
+    QToolTip::hideText();
 }
 
 void TShellTest::visionImpairedModeOrdersTabsByPosition() {
