@@ -649,6 +649,7 @@ void TShellTest::longHintsWrapWithinTheCap() {
     QVERIFY(tip->width() <= 400);
     QVERIFY(tip->width() > 300);
     QCOMPARE(tip->text().replace('\n', ' '), notes->toolTip());
+    tip->grab().save(QCoreApplication::applicationDirPath() + "/long-hint.png");
 
     auto* save = MainForm()->findChild<QToolButton*>("SaveBtn");
     tip = showTip(save);
