@@ -2,7 +2,7 @@
 #include "ui_GetTagForm.h"
 
 #include "FieldStore.h"
-#include "TagInspector.h"
+#include "TagFieldAccess.h"
 
 TfrmGetTag::TfrmGetTag(QWidget* owner)
     : QWidget(owner, Qt::Window), ui(std::make_unique<Ui::TfrmGetTag>()) {

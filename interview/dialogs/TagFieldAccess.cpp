@@ -1,4 +1,4 @@
-#include "TagInspector.h"
+#include "TagFieldAccess.h"
 
 #include "Cp1252.h"
 #include "FieldStore.h"
