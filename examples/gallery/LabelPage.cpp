@@ -4,6 +4,8 @@
 #include "GalleryPages.h"
 #include "TextLbl.h"
 
+#include "../../tests/support/ValidateScreenText.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -57,24 +59,6 @@ private:
     int y = kGap;
 };
 
-const QStringList kStartOfClaim = {
-    "<s1><T1>Start of Vesk tax claim<.;T0><L14>",
-    "<L10>You have indicated that you want to complete an Vesk tax claim.",
-    "Quellet<T0> will now ask a series of questions to work out if you are <C12;T4;J530>eligible "
-    "to claim Vesk",
-    "through the tax system<.;T0>.",
-    "",
-    "Click <T1>Next<.;T0> to proceed to the section relating to Vesk eligibility.",
-    "",
-    "If you have not already done so, we suggest you read the topic <C12;T4;J542>Getting "
-    "started<.;T0>. It will help you",
-    "understand <C12;T4;J586>how Quellet collects the information<.;T0> it needs to complete the "
-    "Vesk tax claim. It also",
-    "explains  <C12;T4;J553>how to navigate<.;T0> this item in Quellet.",
-    "",
-    "<s2><T0>You have now completed the section relating to Vesk eligibility.",
-};
-
 const QStringList kResidency = {
     "<T1>Were you an <C12;T5;J512>Australian resident<.;T1> or the holder of certain temporary "
     "visas or a special category",
@@ -114,7 +98,8 @@ QWidget* MakeLabelPage() {
     auto* page = new QWidget;
     page->setAutoFillBackground(true);
     TStack stack(page);
-    stack.Add("Navigation text, section 1 of two (help jumps)", kStartOfClaim);
+    stack.Add("Navigation text, section 1 of ten (help jumps)", kValidateScreenText,
+              [](TTextLbl& label) { label.setSection(1); });
     stack.Add("Question text with placeholders for the years", kResidency);
     stack.Add("Attention kind, section 0 of a column hint", kResidencyStatusHint,
               [](TTextLbl& label) {
