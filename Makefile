@@ -42,9 +42,11 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do $$b; done
 
-# The controls gallery rendered offscreen to PNG files under build/screenshots.
+# The controls gallery rendered offscreen to PNG files under build/screenshots, and the
+# question screens as the scenario scripts' "shot" steps meet them, under build/screenshots/screens.
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/examples/gallery/controls-gallery --screenshots $(BUILD)/screenshots
+	@cd $(BUILD) && VESK_SHOTS=$(abspath $(BUILD))/screenshots/screens ctest -j2 -R '^scenario_' >/dev/null
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -134,8 +135,21 @@ QString TScenarioRunner::Execute(const QStringList& step) {
         answers_.push_back({step[1], step[2], currentLine_});
         return {};
     }
+    if (verb == "shot" && needs(2)) return Shot(step[1]);
     if (verb == "topic") return "there is no navigator topic \"" + step.value(1) + "\"";
     return "cannot read the step: " + step.join(' ');
+}
+
+// Pictures for review: only when VESK_SHOTS names a folder, so scripts can keep their shots.
+QString TScenarioRunner::Shot(const QString& name) {
+    const QString folder = qEnvironmentVariable("VESK_SHOTS");
+    if (folder.isEmpty()) return {};
+    QWidget* client = FindControl("ClientPanel");
+    if (!client) return "no module window to photograph";
+    QDir().mkpath(folder);
+    if (!client->window()->grab().save(folder + "/" + name + ".png"))
+        return "cannot write " + folder + "/" + name + ".png";
+    return {};
 }
 
 QString TScenarioRunner::Click(const QStringList& step) {

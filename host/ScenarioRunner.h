@@ -37,6 +37,7 @@ private:
     QString Select(const QStringList& step);
     QString Check(const QStringList& step, bool checked);
     QString Cell(const QStringList& step, bool pick);
+    QString Shot(const QString& name);
     QString Expect(const QStringList& step);
     void AnswerOpenBox();
     void Finish(const QString& failure, int line);

@@ -14,3 +14,18 @@ execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key
 if(NOT passed EQUAL 0)
     message(FATAL_ERROR "scenario failed (${passed})")
 endif()
+
+# What the calculation reads from the saved return, against the expected text.
+function(expect_tool_output command expected_file)
+    if(NOT expected_file)
+        return()
+    endif()
+    execute_process(COMMAND ${TOOL} ${command} ${RETURN_FILE} --key 12345678
+        OUTPUT_VARIABLE actual RESULT_VARIABLE status)
+    file(READ ${expected_file} expected)
+    if(NOT status EQUAL 0 OR NOT actual STREQUAL expected)
+        message(FATAL_ERROR "vesk-tool ${command} printed:\n${actual}\nexpected:\n${expected}")
+    endif()
+endfunction()
+expect_tool_output(check "${EXPECT_CHECK}")
+expect_tool_output(relevant "${EXPECT_RELEVANT}")
