@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -91,6 +92,10 @@ void TScenarioRunner::Finish(const QString& failure, int line) {
 void TScenarioRunner::AnswerOpenBox() {
     QWidget* modal = QApplication::activeModalWidget();
     auto* box = qobject_cast<QMessageBox*>(modal);
+    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        AnswerInputBox(input);
+        return;
+    }
     if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !box) {
         boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
         dialog->reject();
@@ -105,6 +110,11 @@ void TScenarioRunner::AnswerOpenBox() {
     }
     const TQueuedAnswer answer = answers_.front();
     answers_.pop_front();
+    if (answer.typed) {
+        boxFailure_ = "a message box opened where an input box was expected: " + text;
+        box->done(QMessageBox::Cancel);
+        return;
+    }
     if (!text.startsWith(answer.textStart)) {
         boxFailure_ = QString("the message box reads \"%1\", expected one starting \"%2\"")
                           .arg(text, answer.textStart);
@@ -120,6 +130,26 @@ void TScenarioRunner::AnswerOpenBox() {
     box->done(QMessageBox::Cancel);
 }
 
+void TScenarioRunner::AnswerInputBox(QInputDialog* box) {
+    if (!box->isVisible()) return;
+    const QString prompt = box->labelText();
+    if (answers_.empty() || !answers_.front().typed) {
+        if (boxFailure_.isEmpty()) boxFailure_ = "an input box with no queued input: " + prompt;
+        box->reject();
+        return;
+    }
+    const TQueuedAnswer answer = answers_.front();
+    answers_.pop_front();
+    if (!prompt.startsWith(answer.textStart)) {
+        boxFailure_ = QString("the input box asks \"%1\", expected one starting \"%2\"")
+                          .arg(prompt, answer.textStart);
+        box->reject();
+        return;
+    }
+    box->setTextValue(*answer.typed);
+    box->accept();
+}
+
 // ---- steps
 
 QString TScenarioRunner::Execute(const QStringList& step) {
@@ -132,7 +162,11 @@ QString TScenarioRunner::Execute(const QStringList& step) {
     if ((verb == "cell" || verb == "pick") && needs(5)) return Cell(step, verb == "pick");
     if (verb == "expect" && needs(2)) return Expect(step);
     if (verb == "answer" && needs(3)) {
-        answers_.push_back({step[1], step[2], currentLine_});
+        answers_.push_back({step[1], step[2], currentLine_, std::nullopt});
+        return {};
+    }
+    if (verb == "input" && needs(3)) {
+        answers_.push_back({"OK", step[1], currentLine_, step[2]});
         return {};
     }
     if (verb == "shot" && needs(2)) return Shot(step[1]);

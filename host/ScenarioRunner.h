@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <optional>
 
 class QWidget;
 class THostWindow;
@@ -27,6 +28,7 @@ private:
         QString button;
         QString textStart;
         int line;
+        std::optional<QString> typed; // an input box's answer: typed, then OK
     };
 
     void RunNextStep();
@@ -40,6 +42,7 @@ private:
     QString Shot(const QString& name);
     QString Expect(const QStringList& step);
     void AnswerOpenBox();
+    void AnswerInputBox(class QInputDialog* box);
     void Finish(const QString& failure, int line);
     void LetPostedEventsRun();
 

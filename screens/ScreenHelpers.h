@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QComboBox;
 class QObject;
+class QWidget;
 class TTaxEdit;
 class TTextLbl;
 class TXGrid;
@@ -59,3 +60,8 @@ void RequireOneChecked(const QAbstractButton* box1, const QAbstractButton* box2,
 void RequireSelection(const QComboBox* combo, const QString& text, bool show);
 bool ComboSelectionIs(const QComboBox* combo, const QString& text);
 void SelectComboText(QComboBox* combo, const QString& text);
+
+// ---- marked-up labels ------------------------------------------------------------------------
+// Answers the year placeholders 99997, 99998 and 99999 (income year less 4, less 1, the income
+// year) in every marked-up label of the screen.
+void AnswerYearPlaceholders(QWidget* screen);

@@ -1,0 +1,82 @@
+#include "MaintenanceWidgets.h"
+
+#include "Dates.h"
+#include "FieldStore.h"
+#include "Lookups.h"
+#include "MaintenanceFlow.h"
+#include "ScreenHelpers.h"
+#include "TextLbl.h"
+#include "XGrid.h"
+
+#include <QInputDialog>
+
+namespace {
+
+constexpr int PayerNameLength = 30;
+
+bool OutsideYear(const QString& cell) {
+    if (cell.isEmpty()) return false;
+    const auto day = ParseDate(cell.toStdString());
+    return day && (*day < YearStart || *day > YearEnd);
+}
+
+} // namespace
+
+void WordForPerson(TTextLbl* label, int person) {
+    if (person == TaxpayerPerson)
+        SubstituteYouWording(label);
+    else
+        SubstituteSpouseWording(label);
+}
+
+void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey) {
+    const int person = CurrentSpouse();
+    grid->setTag(person == TaxpayerPerson ? ownTag : spouseKey);
+    if (person != TaxpayerPerson) OpenInstanceForScreen(SpouseGroup, person);
+}
+
+void RebuildPickLists(TXGrid* grid, TPickColumns columns) {
+    QObject::connect(grid, &TXGrid::PicklistDropdown, grid,
+                     [columns](int col, int, QStringList& entries) {
+                         if (col == columns.payer)
+                             entries = PayerNames();
+                         else if (col == columns.recipient)
+                             entries = RecipientNames();
+                     });
+}
+
+void FollowCells(TXGrid* grid, TTextLbl* attention, TSectionForCell section) {
+    QObject::connect(grid, &TXGrid::EnterCell, attention, [attention, section](int col, int row) {
+        attention->setCurrentSection(section(col, row));
+    });
+}
+
+bool AskForNewPayer(QWidget* parent, bool limitLength) {
+    for (;;) {
+        bool accepted = false;
+        const QString name = QInputDialog::getText(
+            parent, "Add Maintenance Payer",
+            "Enter the name of the new payer below:", QLineEdit::Normal, QString(), &accepted);
+        if (!accepted || name.isEmpty()) return false;
+        if (limitLength && name.size() > PayerNameLength) {
+            ShowInformation("Payer name cannot be longer than 30 characters");
+            continue;
+        }
+        AddPayer(name);
+        return true;
+    }
+}
+
+bool DatesWithinYear(const TXGrid& grid, int fromCol, int toCol) {
+    for (int row = 1; row < grid.RowCount(); ++row)
+        for (int col : {fromCol, toCol})
+            if (OutsideYear(grid.Cells(col, row))) {
+                QString title = grid.Column(col).title;
+                title.replace('\r', ' ').replace('\n', ' ');
+                ShowError("At least one date for \"" + title +
+                          "\" is outside the income year.\rPlease ensure all dates entered are "
+                          "within the income year (01/07/2003 to 30/06/2004) before moving on.");
+                return false;
+            }
+    return true;
+}

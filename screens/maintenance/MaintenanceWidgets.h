@@ -1,0 +1,38 @@
+#pragma once
+// What the maintenance screens share on screen: the person a text speaks of, pick lists rebuilt
+// from the stored people and payers at each drop-down, the attention box that follows the cell,
+// the Add Payer box and the check that periods lie within the income year.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+class TTextLbl;
+class TXGrid;
+
+// The label's SName and verb markers worded for the person (the taxpayer or a spouse).
+void WordForPerson(TTextLbl* label, int person);
+
+// Binds a spousal maintenance table to the current person's field: the taxpayer's tag, or the
+// key of the current spouse's instance, which is opened for the screen.
+void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey);
+
+// Column of a table whose pick list is rebuilt at each drop-down; -1 for none.
+struct TPickColumns {
+    int payer = -1;
+    int recipient = -1; // "You" and the spouses
+};
+void RebuildPickLists(TXGrid* grid, TPickColumns columns);
+
+// Shows the attention box's section for each cell entered.
+using TSectionForCell = std::function<int(int col, int row)>;
+void FollowCells(TXGrid* grid, TTextLbl* attention, TSectionForCell section);
+
+// Asks for a new payer's name until it is acceptable; a name given is added to the payers.
+// With limitLength, names longer than 30 characters are refused. True when a payer was added.
+bool AskForNewPayer(QWidget* parent, bool limitLength);
+
+// Every filled date of the two columns lies within the income year; the first that does not is
+// reported.
+bool DatesWithinYear(const TXGrid& grid, int fromCol, int toCol);

@@ -1,0 +1,49 @@
+#include "QNVESK_17.h"
+
+#include "CalcTags.h"
+#include "FieldStore.h"
+#include "Frame.h"
+#include "Lookups.h"
+#include "MaintenanceFlow.h"
+#include "MaintenanceWidgets.h"
+#include "RunState.h"
+#include "ScreenHelpers.h"
+#include "ScreenRegistry.h"
+#include "TextLbl.h"
+#include "XGrid.h"
+#include "ui_QNVESK_17.h"
+
+#include <QPushButton>
+
+TQVESK_17::TQVESK_17() : ui_(new Ui::TQVESK_17) {
+    ui_->setupUi(this);
+    OpenInstanceForScreen(DependantGroup, CurrentDependant());
+    AnswerYearPlaceholders(this);
+    SubstituteDependantName(ui_->TextLblHeading);
+    ui_->TextLblAttention->setCurrentSection(1);
+    RebuildPickLists(ui_->XGrid1, {.payer = 1, .recipient = 0});
+    FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col + 1; });
+    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] {
+        if (AskForNewPayer(this, false)) ui_->XGrid1->MoveTo(0, std::max(ui_->XGrid1->Row(), 1));
+    });
+}
+
+TQVESK_17::~TQVESK_17() = default;
+
+void TQVESK_17::FormShow() {
+    ui_->XGrid1->setFocus();
+    // The way on depends on who is left once this dependant is finished: the leave check decides.
+    HandlerSlots().AnswerHandler = [](QObject*) {
+        if (!FrameWnd()->GoingBack()) SetNextScreen(screen_ids::DependantCollected);
+    };
+    HandlerSlots().LeaveCheck = [this](QObject*, TCloseAction&) {
+        if (FrameWnd()->GoingBack()) return;
+        RunState().ScreenValid =
+            RequiredColumns(*ui_->XGrid1, {}, true) && DateOrder(*ui_->XGrid1, 2, 3, true);
+        if (!RunState().ScreenValid) return;
+        MarkOpenDependantFinished();
+        SetNextScreen(NextAfterDependantFinished());
+    };
+}
+
+VESK_REGISTER_SCREEN(TQVESK_17)

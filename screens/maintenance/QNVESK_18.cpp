@@ -1,0 +1,44 @@
+#include "QNVESK_18.h"
+
+#include "CalcTags.h"
+#include "FieldStore.h"
+#include "Frame.h"
+#include "Lookups.h"
+#include "MaintenanceFlow.h"
+#include "MaintenanceWidgets.h"
+#include "RunState.h"
+#include "ScreenHelpers.h"
+#include "ScreenRegistry.h"
+#include "TextLbl.h"
+#include "XGrid.h"
+#include "ui_QNVESK_18.h"
+
+#include <QPushButton>
+
+TQVESK_18::TQVESK_18() : ui_(new Ui::TQVESK_18) {
+    ui_->setupUi(this);
+    OpenInstanceForScreen(DependantGroup, CurrentDependant());
+    SubstituteDependantName(ui_->TextLbl1);
+    ui_->TextLblAttention->setCurrentSection(1);
+    RebuildPickLists(ui_->XGrid1, {.payer = 1, .recipient = 0});
+    FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col + 1; });
+    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] {
+        if (AskForNewPayer(this, false)) ui_->XGrid1->MoveTo(0, std::max(ui_->XGrid1->Row(), 1));
+    });
+}
+
+TQVESK_18::~TQVESK_18() = default;
+
+void TQVESK_18::FormShow() {
+    ui_->XGrid1->setFocus();
+    HandlerSlots().AnswerHandler = [](QObject*) {
+        if (!FrameWnd()->GoingBack()) SetNextScreen(screen_ids::DependantPeriodic);
+    };
+    HandlerSlots().LeaveCheck = [this](QObject*, TCloseAction&) {
+        if (FrameWnd()->GoingBack()) return;
+        RunState().ScreenValid =
+            RequiredColumns(*ui_->XGrid1, {}, true) && DateOrder(*ui_->XGrid1, 2, 3, true);
+    };
+}
+
+VESK_REGISTER_SCREEN(TQVESK_18)

@@ -1,0 +1,39 @@
+#include "QNVESK_19a.h"
+
+#include "Frame.h"
+#include "Lookups.h"
+#include "MaintenanceFlow.h"
+#include "MaintenanceWidgets.h"
+#include "RunState.h"
+#include "ScreenHelpers.h"
+#include "ScreenRegistry.h"
+#include "XGrid.h"
+
+#include "ui_QNVESK_19a.h"
+#include <QPushButton>
+
+TQVESK_19a::TQVESK_19a() : ui_(new Ui::TQVESK_19a) {
+    ui_->setupUi(this);
+    AnswerYearPlaceholders(this);
+    WordForPerson(ui_->TextLblPerson, CurrentSpouse());
+    BindPersonTable(ui_->XGrid1, TagOwnCapitalised, TagSpouseCapitalised);
+    RebuildPickLists(ui_->XGrid1, {.payer = 0});
+    FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col; });
+    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] { AskForNewPayer(this, true); });
+}
+
+TQVESK_19a::~TQVESK_19a() = default;
+
+void TQVESK_19a::FormShow() {
+    ui_->XGrid1->setFocus();
+    HandlerSlots().AnswerHandler = [](QObject*) {
+        if (!FrameWnd()->GoingBack()) SetNextScreen(screen_ids::PeriodicSpousal);
+    };
+    HandlerSlots().LeaveCheck = [this](QObject*, TCloseAction&) {
+        if (FrameWnd()->GoingBack()) return;
+        RunState().ScreenValid =
+            RequiredColumns(*ui_->XGrid1, {}, true) && DateOrder(*ui_->XGrid1, 1, 2, true);
+    };
+}
+
+VESK_REGISTER_SCREEN(TQVESK_19a)

@@ -1,0 +1,60 @@
+#include "QNVESK_20.h"
+
+#include "CalcTags.h"
+#include "FieldStore.h"
+#include "Frame.h"
+#include "Lookups.h"
+#include "MaintenanceFlow.h"
+#include "MaintenanceWidgets.h"
+#include "RunState.h"
+#include "ScreenHelpers.h"
+#include "ScreenRegistry.h"
+#include "XGrid.h"
+
+#include "ui_QNVESK_20.h"
+#include <QPushButton>
+
+namespace {
+
+void MarkPersonFinished() {
+    if (CurrentSpouse() == TaxpayerPerson) {
+        SetFieldStr(TagOwnMaintenanceDone, "1");
+        return;
+    }
+    // The open instance goes back into its group, where the next-person rule reads it.
+    SetFieldStr(TagMaintenanceDone, "1");
+    FrameWnd()->SaveScreenInstance();
+}
+
+} // namespace
+
+TQVESK_20::TQVESK_20() : ui_(new Ui::TQVESK_20) {
+    ui_->setupUi(this);
+    AnswerYearPlaceholders(this);
+    WordForPerson(ui_->TextLblPerson, CurrentSpouse());
+    BindPersonTable(ui_->XGrid1, TagOwnPeriodic, TagSpousePeriodic);
+    RebuildPickLists(ui_->XGrid1, {.payer = 0});
+    FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col; });
+    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] { AskForNewPayer(this, true); });
+}
+
+TQVESK_20::~TQVESK_20() = default;
+
+void TQVESK_20::FormShow() {
+    ui_->XGrid1->setFocus();
+    // The way on depends on who is left once this person is finished: the leave check decides.
+    HandlerSlots().AnswerHandler = [](QObject*) {
+        if (!FrameWnd()->GoingBack()) SetNextScreen(screen_ids::SpousalCollected);
+    };
+    HandlerSlots().LeaveCheck = [this](QObject*, TCloseAction&) {
+        if (FrameWnd()->GoingBack()) return;
+        const TXGrid& grid = *ui_->XGrid1;
+        RunState().ScreenValid = RequiredColumns(grid, {}, true) && DateOrder(grid, 1, 2, true) &&
+                                 DatesWithinYear(grid, 1, 2);
+        if (!RunState().ScreenValid) return;
+        MarkPersonFinished();
+        SetNextScreen(NextPersonScreen());
+    };
+}
+
+VESK_REGISTER_SCREEN(TQVESK_20)
