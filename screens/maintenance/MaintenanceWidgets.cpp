@@ -35,6 +35,12 @@ void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey) {
     if (person != TaxpayerPerson) OpenInstanceForScreen(SpouseGroup, person);
 }
 
+void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths) {
+    grid->setDisplay(definitions);
+    for (int col = 0; col < widths.size(); ++col)
+        grid->setColumnWidth(col, widths[col]);
+}
+
 void RebuildPickLists(TXGrid* grid, TPickColumns columns) {
     QObject::connect(grid, &TXGrid::PicklistDropdown, grid,
                      [columns](int col, int, QStringList& entries) {

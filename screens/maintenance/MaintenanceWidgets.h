@@ -3,7 +3,9 @@
 // from the stored people and payers at each drop-down, the attention box that follows the cell,
 // the Add Payer box and the check that periods lie within the income year.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,6 +19,9 @@ void WordForPerson(TTextLbl* label, int person);
 // Binds a spousal maintenance table to the current person's field: the taxpayer's tag, or the
 // key of the current spouse's instance, which is opened for the screen.
 void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey);
+
+// A table's column definition lines (titles may break lines with \r) and column widths.
+void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths);
 
 // Column of a table whose pick list is rebuilt at each drop-down; -1 for none.
 struct TPickColumns {

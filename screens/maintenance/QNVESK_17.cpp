@@ -15,8 +15,21 @@
 
 #include <QPushButton>
 
+namespace {
+
+const QStringList Columns = {
+    "Recipient|2|0|100|0|F|T|0||||10|1|1|You|F|F|",
+    "Payer|2|0|30|0|F|T|0||||10|1|1|Payer|F|F|",
+    "Start Date|2|2|10||F|F||-1|0|F|F|",
+    "End Date|2|2|10||F|F||-1|0|F|F|",
+    "Maintenance\rReceived|2|1|8|0|F|F||F|0|||-1|0|F|F|",
+};
+
+} // namespace
+
 TQVESK_17::TQVESK_17() : ui_(new Ui::TQVESK_17) {
     ui_->setupUi(this);
+    DefineColumns(ui_->XGrid1, Columns, {120, 150, 95, 95, 100});
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
     AnswerYearPlaceholders(this);
     SubstituteDependantName(ui_->TextLblHeading);

@@ -15,8 +15,22 @@
 
 #include <QPushButton>
 
+namespace {
+
+const QStringList Columns = {
+    "Recipient|2|0|100|0|F|T|0||||10|1|1|You|F|F|",
+    "Payer|2|0|30|0|F|T|0||||10|1|1|Payer|F|F|",
+    "Start Date of\rPeriod Covered\rby this Capital Item|2|2|10||F|F||-1|0|F|F|",
+    "End Date of\rPeriod Covered\rby this Capital Item |2|2|10||F|F||-1|0|F|F|",
+    "Value of\rCapital Item\rReceived|2|1|8|0|F|F||F|0|||-1|0|F|F|",
+    "% Allocated for this Dependant|2|1|30|0|F|F|0|F|0|100||-1|0|F|",
+};
+
+} // namespace
+
 TQVESK_18::TQVESK_18() : ui_(new Ui::TQVESK_18) {
     ui_->setupUi(this);
+    DefineColumns(ui_->XGrid1, Columns, {90, 100, 110, 110, 80, 75});
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
     SubstituteDependantName(ui_->TextLbl1);
     ui_->TextLblAttention->setCurrentSection(1);

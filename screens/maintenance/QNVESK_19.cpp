@@ -14,6 +14,15 @@
 
 namespace {
 
+const QStringList Columns = {
+    "Claimant|2|0|100|0|F|T|0||||10|1|1|You|F|F|",
+    "Date Entitled to Apply\rfor Maintenance|2|2|10||F|F||-1|0|F|F|",
+    "Date When First\rAction Taken|2|2|10||F|F||-1|0|F|F|",
+    "Exemption Conditions|2|0|52|0|F|T|0||||6|1|6|Violence or fear of violence|Harmful disruptive "
+    "effect|Trauma associated with proving paternity|Unsuccessfully tried to prove "
+    "paternity|Conception through artificial insemination|Other exceptional circumstances|F|F|",
+};
+
 constexpr int ClaimantCol = 0, EntitledCol = 1, ActionCol = 2, ExemptionCol = 3;
 
 const char* const EntitlementMissing =
@@ -47,6 +56,7 @@ int SectionForCell(const TXGrid& grid, int col, int row) {
 
 TQVESK_19::TQVESK_19() : ui_(new Ui::TQVESK_19) {
     ui_->setupUi(this);
+    DefineColumns(ui_->XGrid1, Columns, {130, 120, 110, 205});
     if (CurrentDependant() == -1) SetCurrentDependant(0);
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
     SubstituteDependantName(ui_->TextLblHeading);

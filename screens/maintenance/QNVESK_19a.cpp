@@ -12,8 +12,21 @@
 #include "ui_QNVESK_19a.h"
 #include <QPushButton>
 
+namespace {
+
+const QStringList Columns = {
+    "Payer|2|0|30|0|F|T|0||||10|1|1|Payer|F|F|",
+    "Start Date of\rPeriod Covered\rby this Capital Item|2|2|10||F|F||-1|0|F|F|",
+    "End Date of\rPeriod Covered\rby this Capital Item |2|2|10||F|F||-1|0|F|F|",
+    "Value of\rCapital Item\rReceived|2|1|8|0|F|F||F||||-1|0|F|F|",
+    "% Allocated for this Individual|2|1|30|0|F|F|0|F|0|100||-1|0|F|",
+};
+
+} // namespace
+
 TQVESK_19a::TQVESK_19a() : ui_(new Ui::TQVESK_19a) {
     ui_->setupUi(this);
+    DefineColumns(ui_->XGrid1, Columns, {130, 138, 138, 82, 82});
     AnswerYearPlaceholders(this);
     WordForPerson(ui_->TextLblPerson, CurrentSpouse());
     BindPersonTable(ui_->XGrid1, TagOwnCapitalised, TagSpouseCapitalised);

@@ -16,6 +16,13 @@
 
 namespace {
 
+const QStringList Columns = {
+    "Payer|2|0|30|0|F|T|0||||10|1|1|Payer|F|F|",
+    "Start Date\rof Period|2|2|10||F|F||-1|0|F|F|",
+    "End Date\rof Period|2|2|10||F|F||-1|0|F|F|",
+    "Total Maintenance\rReceived|2|1|8|0|F|F|0|F|0|||-1|0|F|F|",
+};
+
 void MarkPersonFinished() {
     if (CurrentSpouse() == TaxpayerPerson) {
         SetFieldStr(TagOwnMaintenanceDone, "1");
@@ -30,6 +37,7 @@ void MarkPersonFinished() {
 
 TQVESK_20::TQVESK_20() : ui_(new Ui::TQVESK_20) {
     ui_->setupUi(this);
+    DefineColumns(ui_->XGrid1, Columns, {200, 110, 110, 140});
     AnswerYearPlaceholders(this);
     WordForPerson(ui_->TextLblPerson, CurrentSpouse());
     BindPersonTable(ui_->XGrid1, TagOwnPeriodic, TagSpousePeriodic);
