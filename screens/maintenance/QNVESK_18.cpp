@@ -30,7 +30,7 @@ const QStringList Columns = {
 
 TQVESK_18::TQVESK_18() : ui_(new Ui::TQVESK_18) {
     ui_->setupUi(this);
-    DefineColumns(ui_->XGrid1, Columns, {90, 100, 110, 110, 80, 75});
+    DefineColumns(ui_->XGrid1, Columns, {80, 100, 122, 122, 72, 74});
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
     SubstituteDependantName(ui_->TextLbl1);
     ui_->TextLblAttention->setCurrentSection(1);

@@ -56,7 +56,7 @@ int SectionForCell(const TXGrid& grid, int col, int row) {
 
 TQVESK_19::TQVESK_19() : ui_(new Ui::TQVESK_19) {
     ui_->setupUi(this);
-    DefineColumns(ui_->XGrid1, Columns, {130, 120, 110, 205});
+    DefineColumns(ui_->XGrid1, Columns, {110, 145, 110, 205});
     if (CurrentDependant() == -1) SetCurrentDependant(0);
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
     SubstituteDependantName(ui_->TextLblHeading);
