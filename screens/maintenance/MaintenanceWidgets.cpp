@@ -2,17 +2,29 @@
 
 #include "Dates.h"
 #include "FieldStore.h"
+#include "Frame.h"
 #include "Lookups.h"
 #include "MaintenanceFlow.h"
 #include "ScreenHelpers.h"
 #include "TextLbl.h"
 #include "XGrid.h"
 
+#include <QAbstractButton>
 #include <QInputDialog>
+#include <QListWidget>
 
 namespace {
 
 constexpr int PayerNameLength = 30;
+
+const char* const CreateLine = "** Create new worksheet **";
+const char* const AddRefusal =
+    "You can not add maintenance worksheets from this panel, to add a worksheet select \"Yes\" "
+    "for \"Received or Entitled to Maintenance\". Maintenance information is not required for "
+    "dependants not listed in the grid.";
+const char* const DeleteRefusal =
+    "You can not delete maintenance worksheets from this panel, to delete a worksheet select "
+    "\"No\" for \"Received or Entitled to Maintenance\"";
 
 bool OutsideYear(const QString& cell) {
     if (cell.isEmpty()) return false;
@@ -33,6 +45,40 @@ void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey) {
     const int person = CurrentSpouse();
     grid->setTag(person == TaxpayerPerson ? ownTag : spouseKey);
     if (person != TaxpayerPerson) OpenInstanceForScreen(SpouseGroup, person);
+}
+
+void ShowPeopleList(const QStringList& names, const QString& current) {
+    TFrameWnd* frame = FrameWnd();
+    frame->ShowSelectPanel("PanelFreeFormSelect");
+    frame->DeleteRefusalText = DeleteRefusal;
+    QListWidget* list = frame->SelectionList();
+    list->clear();
+    list->addItems(names);
+    list->addItem(CreateLine);
+    list->setToolTip(AddRefusal);
+    SelectListedPerson(current);
+}
+
+void SelectListedPerson(const QString& current) {
+    QListWidget* list = FrameWnd()->SelectionList();
+    const auto shown = list->findItems(current, Qt::MatchExactly);
+    if (!shown.isEmpty()) list->setCurrentItem(shown.first());
+}
+
+QString ChosenPerson() {
+    return FrameWnd()->SelectedWorksheetName;
+}
+
+void HidePeopleList() {
+    FrameWnd()->SelectionList()->setToolTip({});
+    FrameWnd()->ShowSelectPanel({});
+}
+
+void ConnectAddPayer(QAbstractButton* button, TXGrid* grid, bool limitLength, bool moveToStart) {
+    QObject::connect(button, &QAbstractButton::clicked, grid, [=] {
+        if (AskForNewPayer(grid->window(), limitLength) && moveToStart)
+            grid->MoveTo(0, std::max(grid->Row(), 1));
+    });
 }
 
 void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths) {

@@ -20,6 +20,16 @@ void WordForPerson(TTextLbl* label, int person);
 // key of the current spouse's instance, which is opened for the screen.
 void BindPersonTable(TXGrid* grid, int ownTag, int spouseKey);
 
+// Shows the frame's selection panel listing the people of a maintenance loop, with the line
+// that would create a worksheet (refused by the screens), and selects the current person.
+void ShowPeopleList(const QStringList& names, const QString& current);
+// Selects the current person in the list shown.
+void SelectListedPerson(const QString& current);
+// The selected person's name, or empty for the line that would create a worksheet.
+QString ChosenPerson();
+// Hides the selection panel again.
+void HidePeopleList();
+
 // A table's column definition lines (titles may break lines with \r) and column widths.
 void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths);
 
@@ -33,6 +43,11 @@ void RebuildPickLists(TXGrid* grid, TPickColumns columns);
 // Shows the attention box's section for each cell entered.
 using TSectionForCell = std::function<int(int col, int row)>;
 void FollowCells(TXGrid* grid, TTextLbl* attention, TSectionForCell section);
+
+// The Add Payer button asks for a new payer; with moveToStart, the table's first cell of the
+// current row is selected afterwards.
+void ConnectAddPayer(class QAbstractButton* button, TXGrid* grid, bool limitLength,
+                     bool moveToStart);
 
 // Asks for a new payer's name until it is acceptable; a name given is added to the payers.
 // With limitLength, names longer than 30 characters are refused. True when a payer was added.

@@ -36,9 +36,7 @@ TQVESK_17::TQVESK_17() : ui_(new Ui::TQVESK_17) {
     ui_->TextLblAttention->setCurrentSection(1);
     RebuildPickLists(ui_->XGrid1, {.payer = 1, .recipient = 0});
     FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col + 1; });
-    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] {
-        if (AskForNewPayer(this, false)) ui_->XGrid1->MoveTo(0, std::max(ui_->XGrid1->Row(), 1));
-    });
+    ConnectAddPayer(ui_->btnAddPayer, ui_->XGrid1, false, true);
 }
 
 TQVESK_17::~TQVESK_17() = default;

@@ -32,7 +32,7 @@ TQVESK_19a::TQVESK_19a() : ui_(new Ui::TQVESK_19a) {
     BindPersonTable(ui_->XGrid1, TagOwnCapitalised, TagSpouseCapitalised);
     RebuildPickLists(ui_->XGrid1, {.payer = 0});
     FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col; });
-    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] { AskForNewPayer(this, true); });
+    ConnectAddPayer(ui_->btnAddPayer, ui_->XGrid1, true, false);
 }
 
 TQVESK_19a::~TQVESK_19a() = default;

@@ -43,7 +43,7 @@ TQVESK_20::TQVESK_20() : ui_(new Ui::TQVESK_20) {
     BindPersonTable(ui_->XGrid1, TagOwnPeriodic, TagSpousePeriodic);
     RebuildPickLists(ui_->XGrid1, {.payer = 0});
     FollowCells(ui_->XGrid1, ui_->TextLblAttention, [](int col, int) { return col; });
-    connect(ui_->btnAddPayer, &QPushButton::clicked, this, [this] { AskForNewPayer(this, true); });
+    ConnectAddPayer(ui_->btnAddPayer, ui_->XGrid1, true, false);
 }
 
 TQVESK_20::~TQVESK_20() = default;

@@ -5,24 +5,22 @@
 #include "Frame.h"
 #include "Lookups.h"
 #include "MaintenanceFlow.h"
+#include "MaintenanceWidgets.h"
 #include "ScreenHelpers.h"
 #include "ScreenRegistry.h"
 #include "TextLbl.h"
 #include "ui_QNVESK_46.h"
 
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
-const char* const CreateLine = "** Create new worksheet **";
-const char* const AddRefusal =
-    "You can not add maintenance worksheets from this panel, to add a worksheet select \"Yes\" "
-    "for \"Received or Entitled to Maintenance\". Maintenance information is not required for "
-    "dependants not listed in the grid.";
-const char* const DeleteRefusal =
-    "You can not delete maintenance worksheets from this panel, to delete a worksheet select "
-    "\"No\" for \"Received or Entitled to Maintenance\"";
+QStringList ListedNames() {
+    QStringList names;
+    for (int dependant : RelevantDependants())
+        names << DependantDisplayName(dependant);
+    return names;
+}
 
 } // namespace
 
@@ -47,48 +45,27 @@ void TQVESK_46::ShowDependant() {
 void TQVESK_46::FormShow() {
     FrameWnd()->ShowYesNo(true);
     if (DependantPending())
-        FrameWnd()->ShowSelectPanel({});
+        HidePeopleList();
     else
-        ShowDependantList();
+        ShowPeopleList(ListedNames(), DependantDisplayName(CurrentDependant()));
     HandlerSlots().AnswerHandler = [this](QObject* sender) { Answer(sender); };
-    HandlerSlots().LeaveCheck = [](QObject*, TCloseAction&) {
-        FrameWnd()->SelectionList()->setToolTip({});
-        FrameWnd()->ShowSelectPanel({});
-    };
+    HandlerSlots().LeaveCheck = [](QObject*, TCloseAction&) { HidePeopleList(); };
     HandlerSlots().WorksheetListHandler = [this](QObject*) { DependantChosen(); };
 }
 
-void TQVESK_46::ShowDependantList() {
-    TFrameWnd* frame = FrameWnd();
-    frame->ShowSelectPanel("PanelFreeFormSelect");
-    frame->DeleteRefusalText = DeleteRefusal;
-    QListWidget* list = frame->SelectionList();
-    list->clear();
-    for (int dependant : RelevantDependants())
-        list->addItem(DependantDisplayName(dependant));
-    list->addItem(CreateLine);
-    list->setToolTip(AddRefusal);
-    const auto shown = list->findItems(DependantDisplayName(CurrentDependant()), Qt::MatchExactly);
-    if (!shown.isEmpty()) list->setCurrentItem(shown.first());
-}
-
 void TQVESK_46::DependantChosen() {
-    TFrameWnd* frame = FrameWnd();
-    const int chosen =
-        DependantIndexByName(Utf8ToCp1252(frame->SelectedWorksheetName.toStdString()));
-    QListWidget* list = frame->SelectionList();
-    if (frame->SelectedWorksheetName.isEmpty() || chosen < 0) {
+    const int chosen = DependantIndexByName(Utf8ToCp1252(ChosenPerson().toStdString()));
+    if (ChosenPerson().isEmpty() || chosen < 0) {
         InformationBox(
             "Worksheets cannot be added from this screen. Edit existing worksheets only.");
     } else {
         const int current = CurrentDependant();
-        if (current >= 0) frame->StoreWorksheetInstance(DependantGroup, current + 1);
+        if (current >= 0) FrameWnd()->StoreWorksheetInstance(DependantGroup, current + 1);
         SetCurrentDependant(chosen);
         OpenInstanceForScreen(DependantGroup, chosen);
         ShowDependant();
     }
-    const auto shown = list->findItems(DependantDisplayName(CurrentDependant()), Qt::MatchExactly);
-    if (!shown.isEmpty()) list->setCurrentItem(shown.first());
+    SelectListedPerson(DependantDisplayName(CurrentDependant()));
 }
 
 void TQVESK_46::Answer(QObject* sender) {

@@ -22,7 +22,6 @@ public:
 
 private:
     void ShowDependant();
-    void ShowDependantList();
     void DependantChosen();
     void Answer(QObject* sender);
 

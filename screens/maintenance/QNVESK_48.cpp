@@ -11,21 +11,7 @@
 #include "TextLbl.h"
 #include "ui_QNVESK_48.h"
 
-#include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-const char* const CreateLine = "** Create new worksheet **";
-const char* const AddRefusal =
-    "You can not add maintenance worksheets from this panel, to add a worksheet select \"Yes\" "
-    "for \"Received or Entitled to Maintenance\". Maintenance information is not required for "
-    "dependants not listed in the grid.";
-const char* const DeleteRefusal =
-    "You can not delete maintenance worksheets from this panel, to delete a worksheet select "
-    "\"No\" for \"Received or Entitled to Maintenance\"";
-
-} // namespace
 
 TQVESK_48::TQVESK_48() : ui_(new Ui::TQVESK_48) {
     ui_->setupUi(this);
@@ -45,39 +31,25 @@ void TQVESK_48::ShowPerson() {
 void TQVESK_48::FormShow() {
     FrameWnd()->ShowYesNo(true);
     if (PendingPerson())
-        FrameWnd()->ShowSelectPanel({});
+        HidePeopleList();
     else
-        ShowPersonList();
+        ShowPeopleList(RecipientNames(), PersonName(CurrentSpouse()));
     HandlerSlots().AnswerHandler = [this](QObject* sender) { Answer(sender); };
-    HandlerSlots().LeaveCheck = [](QObject*, TCloseAction&) {
-        FrameWnd()->SelectionList()->setToolTip({});
-        FrameWnd()->ShowSelectPanel({});
-    };
+    HandlerSlots().LeaveCheck = [](QObject*, TCloseAction&) { HidePeopleList(); };
     HandlerSlots().WorksheetListHandler = [this](QObject*) { PersonChosen(); };
 }
 
-void TQVESK_48::ShowPersonList() {
-    TFrameWnd* frame = FrameWnd();
-    frame->ShowSelectPanel("PanelFreeFormSelect");
-    frame->DeleteRefusalText = DeleteRefusal;
-    QListWidget* list = frame->SelectionList();
-    list->clear();
-    list->addItems(RecipientNames() << CreateLine);
-    list->setToolTip(AddRefusal);
-    list->setCurrentRow(CurrentSpouse() + 1);
-}
-
 void TQVESK_48::PersonChosen() {
-    TFrameWnd* frame = FrameWnd();
-    if (frame->SelectedWorksheetName.isEmpty()) {
+    const QString name = ChosenPerson();
+    if (name.isEmpty()) {
         InformationBox(
             "Worksheets cannot be added from this screen. Edit existing worksheets only.");
-        frame->SelectionList()->setCurrentRow(CurrentSpouse() + 1);
+        SelectListedPerson(PersonName(CurrentSpouse()));
         return;
     }
     const int current = CurrentSpouse();
-    if (current != TaxpayerPerson) frame->StoreWorksheetInstance(SpouseGroup, current + 1);
-    const int chosen = SpouseIndexByName(Utf8ToCp1252(frame->SelectedWorksheetName.toStdString()));
+    if (current != TaxpayerPerson) FrameWnd()->StoreWorksheetInstance(SpouseGroup, current + 1);
+    const int chosen = SpouseIndexByName(Utf8ToCp1252(name.toStdString()));
     SetCurrentSpouse(chosen);
     OpenInstanceForScreen(SpouseGroup, chosen);
     ShowPerson();

@@ -22,7 +22,6 @@ public:
 
 private:
     void ShowPerson();
-    void ShowPersonList();
     void PersonChosen();
     void Answer(QObject* sender);
 
