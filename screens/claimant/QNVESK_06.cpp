@@ -30,6 +30,11 @@ TQVESK_06::TQVESK_06() : ui_(new Ui::TQVESK_06) {
     for (QLineEdit* edit :
          {ui_->TaxEditFamily, ui_->TaxEditGiven1, ui_->TaxEditGiven2, ui_->TaxeditTFN})
         connect(edit, &QLineEdit::textChanged, this, &TQVESK_06::RebuildDisplayName);
+    // Claiming the exemption clears the number; a stored return that holds both keeps both until
+    // the leave check asks the user to choose.
+    connect(ui_->CheckBoxTFNExemption, &QCheckBox::clicked, ui_->TaxeditTFN, [this](bool exempt) {
+        if (exempt) ui_->TaxeditTFN->clear();
+    });
     connect(ui_->CheckBoxTFNExemption, &QCheckBox::toggled, this, [this] {
         TaxFileNumberOrExemption();
         RebuildDisplayName();
@@ -129,9 +134,7 @@ void TQVESK_06::ShowProblem(const TSpouseProblem& problem) {
 }
 
 void TQVESK_06::TaxFileNumberOrExemption() {
-    const bool exempt = ui_->CheckBoxTFNExemption->isChecked();
-    if (exempt) ui_->TaxeditTFN->clear();
-    ui_->TaxeditTFN->setEnabled(!exempt);
+    ui_->TaxeditTFN->setEnabled(!ui_->CheckBoxTFNExemption->isChecked());
 }
 
 void TQVESK_06::RebuildDisplayName() {
