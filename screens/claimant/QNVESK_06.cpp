@@ -184,8 +184,10 @@ bool TQVESK_06::StateKeyPressed(QLineEdit* edit, int key, const QString& text) {
         int(edit->selectedText().size())};
     if (const auto next = StateAfterKey(entry, ch)) {
         edit->setText(next->text);
+        // The caret stays at the selection's start, so that a Right arrow puts it after the "N".
         if (next->selectionLength > 0)
-            edit->setSelection(next->selectionStart, next->selectionLength);
+            edit->setSelection(next->selectionStart + next->selectionLength,
+                               -next->selectionLength);
         else
             edit->setCursorPosition(next->selectionStart);
     }
