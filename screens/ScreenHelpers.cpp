@@ -2,9 +2,11 @@
 
 #include "TextLbl.h"
 
+#include "ChildForm.h"
 #include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
+#include "Frame.h"
 #include "Lookups.h"
 #include "MessageBox.h"
 #include "RunState.h"
@@ -13,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -313,21 +316,41 @@ void SelectComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
 }
 
-// ---- marked-up labels -------------------------------------------------------------------------
-
-void AnswerYearPlaceholders(QWidget* screen) {
+void AnswerYearPlaceholders(QObject* screen) {
     for (TTextLbl* label : screen->findChildren<TTextLbl*>())
         label->setOnScreenTag([](int id) {
-            const int year = RunState().IncomeYear;
             switch (id) {
             case 99997:
-                return QString::number(year - 4);
+                return QString("2000");
             case 99998:
-                return QString::number(year - 1);
+                return QString::number(RunState().IncomeYear - 1);
             case 99999:
-                return QString::number(year);
+                return QString::number(RunState().IncomeYear);
             default:
                 return QString();
             }
         });
+}
+
+void SetNextScreen(int id) {
+    RunState().CurrentSection = id / 100;
+    RunState().CurrentItem = id % 100;
+}
+
+void PostShowScreen() {
+    if (TFrameWnd* frame = FrameWnd())
+        QCoreApplication::postEvent(frame, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+void PrepareQuestionScreen(TChildForm* screen) {
+    screen->setCaption("Vesk Allowance");
+    screen->ShowNextButton = true;
+    screen->ShowPrevButton = true;
+    AnswerYearPlaceholders(screen);
+}
+
+void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths) {
+    int col = 0;
+    for (int width : widths)
+        grid->setColumnWidth(col++, width);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 class QAbstractButton;
@@ -61,7 +62,18 @@ void RequireSelection(const QComboBox* combo, const QString& text, bool show);
 bool ComboSelectionIs(const QComboBox* combo, const QString& text);
 void SelectComboText(QComboBox* combo, const QString& text);
 
-// ---- marked-up labels ------------------------------------------------------------------------
-// Answers the year placeholders 99997, 99998 and 99999 (income year less 4, less 1, the income
-// year) in every marked-up label of the screen.
-void AnswerYearPlaceholders(QWidget* screen);
+// ---- moving on -------------------------------------------------------------------------------
+// Answers the year placeholders of every marked-up label of the screen: 99997, 99998 and 99999
+// stand for 2000, 2003 and 2004.
+void AnswerYearPlaceholders(QObject* screen);
+// The next screen of the interview (section * 100 + item), shown when the frame switches.
+void SetNextScreen(int id);
+// Asks the frame to switch once the current event has run: a screen never ends inside its own
+// handler.
+void PostShowScreen();
+// What every question screen sets up: the caption, the Next and Prev buttons and the year
+// placeholders of its labels.
+class TChildForm;
+void PrepareQuestionScreen(TChildForm* screen);
+// The widths of a table's columns from the first, as the form lays them out.
+void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths);

@@ -2,6 +2,7 @@
 
 #include "Frame.h"
 #include "MaintenanceFlow.h"
+#include "ScreenHelpers.h"
 #include "ScreenRegistry.h"
 #include "ui_QNVESK_58.h"
 

@@ -9,8 +9,6 @@
 #include "RunState.h"
 #include "ScreenHelpers.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 
 namespace {
 
@@ -31,14 +29,9 @@ bool ConfirmedClear(std::vector<int> keys, const QString& name) {
 
 } // namespace
 
-void SetNextScreen(int id) {
-    RunState().CurrentSection = id / 100;
-    RunState().CurrentItem = id % 100;
-}
-
 void PostNextScreen(int id) {
     SetNextScreen(id);
-    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+    PostShowScreen();
 }
 
 // ---- spousal maintenance

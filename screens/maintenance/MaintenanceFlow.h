@@ -32,8 +32,6 @@ constexpr int DependantCapitalisedItems = 7855, DependantPeriodic = 7856;
 constexpr int DependantCollected = 7857, Validate = 7858;
 } // namespace screen_ids
 
-// Sets the frame's next target.
-void SetNextScreen(int id);
 // Sets the target and asks the frame to show it once the answer's own event is over.
 void PostNextScreen(int id);
 
