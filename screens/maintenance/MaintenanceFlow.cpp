@@ -9,7 +9,6 @@
 #include "RunState.h"
 #include "ScreenHelpers.h"
 
-
 namespace {
 
 QString ToQt(const std::string& text) {
