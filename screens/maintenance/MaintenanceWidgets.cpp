@@ -81,10 +81,10 @@ void ConnectAddPayer(QAbstractButton* button, TXGrid* grid, bool limitLength, bo
     });
 }
 
-void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths) {
+void DefineColumns(TXGrid* grid, const QStringList& definitions,
+                   std::initializer_list<int> widths) {
     grid->setDisplay(definitions);
-    for (int col = 0; col < widths.size(); ++col)
-        grid->setColumnWidth(col, widths[col]);
+    SetColumnWidths(grid, widths);
 }
 
 void RebuildPickLists(TXGrid* grid, TPickColumns columns) {

@@ -3,11 +3,11 @@
 // from the stored people and payers at each drop-down, the attention box that follows the cell,
 // the Add Payer box and the check that periods lie within the income year.
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 
 class QWidget;
 class TTextLbl;
@@ -31,7 +31,7 @@ QString ChosenPerson();
 void HidePeopleList();
 
 // A table's column definition lines (titles may break lines with \r) and column widths.
-void DefineColumns(TXGrid* grid, const QStringList& definitions, const QList<int>& widths);
+void DefineColumns(TXGrid* grid, const QStringList& definitions, std::initializer_list<int> widths);
 
 // Column of a table whose pick list is rebuilt at each drop-down; -1 for none.
 struct TPickColumns {
