@@ -2,9 +2,11 @@
 
 #include "TextLbl.h"
 
+#include "ATICalcs.h"
 #include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
+#include "Frame.h"
 #include "Lookups.h"
 #include "MessageBox.h"
 #include "RunState.h"
@@ -13,6 +15,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
 #include <QSet>
 
 #include <algorithm>
@@ -311,4 +316,49 @@ bool ComboSelectionIs(const QComboBox* combo, const QString& text) {
 
 void SelectComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
+}
+
+// ---- moving on --------------------------------------------------------------------------------
+
+QString YearScreenTag(int screenTagId) {
+    const int year = RunState().IncomeYear;
+    switch (screenTagId) {
+    case 99997:
+        return QString::number(year - 4);
+    case 99998:
+        return QString::number(year - 1);
+    case 99999:
+        return QString::number(year);
+    default:
+        return {};
+    }
+}
+
+void AnswerYearScreenTags(QWidget* screen) {
+    for (TTextLbl* label : screen->findChildren<TTextLbl*>())
+        label->setOnScreenTag(YearScreenTag);
+}
+
+void SetNextScreen(int id) {
+    RunState().CurrentSection = id / 100;
+    RunState().CurrentItem = id % 100;
+}
+
+void SetLeaveModule() {
+    RunState().CurrentSection += 2;
+    RunState().CurrentItem = 1;
+}
+
+void PostShowScreen() {
+    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+bool AnsweredYes(const QObject* sender) {
+    return sender && sender == FrameWnd()->YesButton();
+}
+
+bool DeleteAllAndLeaveModule() {
+    if (!DeleteAllVeskData()) return false;
+    SetLeaveModule();
+    return true;
 }
