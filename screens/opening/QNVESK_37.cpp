@@ -13,6 +13,8 @@
 namespace {
 
 const QString AustralianResident = "Australian resident";
+// Wide enough for "Not Australian resident".
+constexpr int StatusColumnWidth = 190;
 
 QString EmptyTableWarning() {
     const int year = RunState().IncomeYear;
@@ -58,6 +60,7 @@ TQVESK_37::TQVESK_37(QWidget* parent) : TChildForm(parent), ui(std::make_unique<
     ui->setupUi(this);
     AnswerYearScreenTags(this);
     if (GetFieldType(TagResidency) != dtList) ClearField(TagResidency);
+    ui->XGrid1->setColumnWidth(0, StatusColumnWidth);
     connect(ui->XGrid1, &TXGrid::EnterCell, ui->TextLblYellowBox,
             [this](int col, int) { ui->TextLblYellowBox->setCurrentSection(col); });
 }
