@@ -351,7 +351,8 @@ void SetLeaveModule() {
 }
 
 void PostShowScreen() {
-    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+    if (TFrameWnd* frame = FrameWnd())
+        QCoreApplication::postEvent(frame, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
 }
 
 bool AnsweredYes(const QObject* sender) {
@@ -362,4 +363,17 @@ bool DeleteAllAndLeaveModule() {
     if (!DeleteAllVeskData()) return false;
     SetLeaveModule();
     return true;
+}
+
+void PrepareQuestionScreen(TChildForm* screen) {
+    screen->setCaption("Vesk Allowance");
+    screen->ShowNextButton = true;
+    screen->ShowPrevButton = true;
+    AnswerYearScreenTags(screen);
+}
+
+void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths) {
+    int col = 0;
+    for (int width : widths)
+        grid->setColumnWidth(col++, width);
 }
