@@ -250,9 +250,11 @@ QString TScenarioRunner::Cell(const QStringList& step, bool pick) {
     if (!index.isValid())
         return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
     grid->scrollTo(index);
-    // A click on the cell brings its window back to the front after a box or a pick list.
-    grid->activateWindow();
-    QApplication::processEvents();
+    // A message box that has closed may leave no window active, and then a click gives no focus.
+    if (!grid->isActiveWindow()) {
+        grid->activateWindow();
+        QApplication::processEvents();
+    }
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     QWidget* editor = QApplication::focusWidget();
     if (!editor) return "the cell took no focus";

@@ -2,6 +2,7 @@
 
 #include "TextLbl.h"
 
+#include "ATICalcs.h"
 #include "ChildForm.h"
 #include "Cp1252.h"
 #include "Dates.h"
@@ -16,6 +17,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
 #include <QSet>
 
 #include <algorithm>
@@ -316,20 +319,25 @@ void SelectComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
 }
 
-void AnswerYearPlaceholders(QObject* screen) {
+// ---- moving on --------------------------------------------------------------------------------
+
+QString YearScreenTag(int screenTagId) {
+    const int year = RunState().IncomeYear;
+    switch (screenTagId) {
+    case 99997:
+        return QString::number(year - 4);
+    case 99998:
+        return QString::number(year - 1);
+    case 99999:
+        return QString::number(year);
+    default:
+        return {};
+    }
+}
+
+void AnswerYearScreenTags(QWidget* screen) {
     for (TTextLbl* label : screen->findChildren<TTextLbl*>())
-        label->setOnScreenTag([](int id) {
-            switch (id) {
-            case 99997:
-                return QString("2000");
-            case 99998:
-                return QString::number(RunState().IncomeYear - 1);
-            case 99999:
-                return QString::number(RunState().IncomeYear);
-            default:
-                return QString();
-            }
-        });
+        label->setOnScreenTag(YearScreenTag);
 }
 
 void SetNextScreen(int id) {
@@ -337,16 +345,31 @@ void SetNextScreen(int id) {
     RunState().CurrentItem = id % 100;
 }
 
+void SetLeaveModule() {
+    RunState().CurrentSection += 2;
+    RunState().CurrentItem = 1;
+}
+
 void PostShowScreen() {
     if (TFrameWnd* frame = FrameWnd())
         QCoreApplication::postEvent(frame, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+bool AnsweredYes(const QObject* sender) {
+    return sender && sender == FrameWnd()->YesButton();
+}
+
+bool DeleteAllAndLeaveModule() {
+    if (!DeleteAllVeskData()) return false;
+    SetLeaveModule();
+    return true;
 }
 
 void PrepareQuestionScreen(TChildForm* screen) {
     screen->setCaption("Vesk Allowance");
     screen->ShowNextButton = true;
     screen->ShowPrevButton = true;
-    AnswerYearPlaceholders(screen);
+    AnswerYearScreenTags(screen);
 }
 
 void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths) {

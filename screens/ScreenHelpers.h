@@ -63,14 +63,22 @@ bool ComboSelectionIs(const QComboBox* combo, const QString& text);
 void SelectComboText(QComboBox* combo, const QString& text);
 
 // ---- moving on -------------------------------------------------------------------------------
-// Answers the year placeholders of every marked-up label of the screen: 99997, 99998 and 99999
-// stand for 2000, 2003 and 2004.
-void AnswerYearPlaceholders(QObject* screen);
-// The next screen of the interview (section * 100 + item), shown when the frame switches.
+// The year placeholders of the marked-up texts: 99997, 99998 and 99999 are IncomeYear - 4,
+// IncomeYear - 1 and IncomeYear; any other tag is empty.
+QString YearScreenTag(int screenTagId);
+// Every marked-up label of the screen answers the year placeholders.
+void AnswerYearScreenTags(QWidget* screen);
+// The screen the frame shows next (section * 100 + item).
 void SetNextScreen(int id);
-// Asks the frame to switch once the current event has run: a screen never ends inside its own
-// handler.
+// Leaving the module: the section two after the current one, item 1.
+void SetLeaveModule();
+// Asks the frame to show the next screen once the running handler has returned.
 void PostShowScreen();
+// The answer handler's sender is the frame's Yes button.
+bool AnsweredYes(const QObject* sender);
+// Runs the delete-all step and, when it went ahead (or there was nothing to delete), sets the
+// target to leave the module. True when it went ahead.
+bool DeleteAllAndLeaveModule();
 // What every question screen sets up: the caption, the Next and Prev buttons and the year
 // placeholders of its labels.
 class TChildForm;

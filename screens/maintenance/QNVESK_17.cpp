@@ -31,7 +31,7 @@ TQVESK_17::TQVESK_17() : ui_(new Ui::TQVESK_17) {
     ui_->setupUi(this);
     DefineColumns(ui_->XGrid1, Columns, {120, 150, 95, 95, 100});
     OpenInstanceForScreen(DependantGroup, CurrentDependant());
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     SubstituteDependantName(ui_->TextLblHeading);
     ui_->TextLblAttention->setCurrentSection(1);
     RebuildPickLists(ui_->XGrid1, {.payer = 1, .recipient = 0});

@@ -27,7 +27,7 @@ const QStringList Columns = {
 TQVESK_19a::TQVESK_19a() : ui_(new Ui::TQVESK_19a) {
     ui_->setupUi(this);
     DefineColumns(ui_->XGrid1, Columns, {130, 138, 138, 82, 82});
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     WordForPerson(ui_->TextLblPerson, CurrentSpouse());
     BindPersonTable(ui_->XGrid1, TagOwnCapitalised, TagSpouseCapitalised);
     RebuildPickLists(ui_->XGrid1, {.payer = 0});

@@ -38,7 +38,7 @@ void MarkPersonFinished() {
 TQVESK_20::TQVESK_20() : ui_(new Ui::TQVESK_20) {
     ui_->setupUi(this);
     DefineColumns(ui_->XGrid1, Columns, {200, 110, 110, 140});
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     WordForPerson(ui_->TextLblPerson, CurrentSpouse());
     BindPersonTable(ui_->XGrid1, TagOwnPeriodic, TagSpousePeriodic);
     RebuildPickLists(ui_->XGrid1, {.payer = 0});

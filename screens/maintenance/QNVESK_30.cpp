@@ -37,7 +37,7 @@ bool ClearCapitalised(int person) {
 
 TQVESK_30::TQVESK_30() : ui_(new Ui::TQVESK_30) {
     ui_->setupUi(this);
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     WordForPerson(ui_->TextLblPerson, CurrentSpouse());
 }
 

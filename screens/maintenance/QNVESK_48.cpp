@@ -16,7 +16,7 @@
 TQVESK_48::TQVESK_48() : ui_(new Ui::TQVESK_48) {
     ui_->setupUi(this);
     heading_ = ui_->TextLblHeading->text();
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     OpenInstanceForScreen(SpouseGroup, CurrentSpouse());
     ShowPerson();
 }

@@ -165,7 +165,7 @@ private slots:
         QWidget screen;
         auto* label = new TTextLbl(&screen);
         label->setText({"1 July <V99998> to 30 June <V99999>, since <V99997>"});
-        AnswerYearPlaceholders(&screen);
+        AnswerYearScreenTags(&screen);
         QCOMPARE(label->plainText(), QString("1 July 2003 to 30 June 2004, since 2000"));
     }
 };
