@@ -71,6 +71,11 @@ void TNavigatorFrame::Initialise(TCustomNavigatorData* data) {
     data_ = data;
     ui_->navigatorTreeView->SetColour(ColourOf(TCustomNavigatorData::Colour));
     selectionEvents_ = true;
+    // Captions get the whole width unless some topic needs room for its arrow.
+    bool arrows = false;
+    for (int t = 0; t < data->Count(); ++t)
+        arrows = arrows || data->Topic(t).Count() > 0;
+    ui_->navigatorTreeView->setRootIsDecorated(arrows);
     for (int t = 0; t < data->Count(); ++t) {
         TNavigatorTopic& topic = data->Topic(t);
         auto* topicNode = new QTreeWidgetItem(ui_->navigatorTreeView, {NodeText(topic)});
