@@ -11,14 +11,15 @@ namespace {
 constexpr int ItemRole = Qt::UserRole + 1;
 
 // 0 collapsed, 1 selected and collapsed, 2 expanded, 3 selected and expanded: pointing right
-// when collapsed, down when expanded; white on a selected (black) row.
+// when collapsed, down when expanded. Selected ones are white with a black edge: a selected
+// topic's row is black, except when expanded over its selected item.
 QPixmap Arrow(bool expanded, bool selected) {
     const int size = TNavigatorTreeView::ArrowSize;
     QPixmap image(size, size);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    painter.setPen(selected ? QPen(Qt::black, 1) : Qt::NoPen);
     painter.setBrush(selected ? Qt::white : Qt::black);
     const QPolygonF right{{3, 1}, {10, 6}, {3, 11}};
     const QPolygonF down{{1, 3}, {11, 3}, {6, 10}};

@@ -307,6 +307,29 @@ private slots:
         QCOMPARE(selected.height(), TNavigatorTreeView::RowHeight);
     }
 
+    void expandedTopicLeavesTheHighlightToItsSelectedItem() {
+        TNavigatorFrame frame;
+        TVeskNavigatorData& data = Example();
+        data.Topic(1).AddItem("3", "Periods abroad", 7810);
+        Show(frame, data);
+        frame.SelectItemByScreenID(7810);
+        QTreeWidget* tree = frame.TreeView();
+        QTreeWidgetItem* topic = tree->topLevelItem(1);
+        QVERIFY(topic->isExpanded());
+        QVERIFY(data.Topic(1).Selected && data.Topic(1).Item(0).Selected);
+        const QImage image = tree->viewport()->grab().toImage();
+        const int x = image.width() - 3;
+        const int topicY = tree->visualItemRect(topic).center().y();
+        QCOMPARE(image.pixelColor(x, tree->visualItemRect(topic->child(0)).center().y()),
+                 QColor(Qt::black));
+        QCOMPARE(image.pixelColor(x, topicY), QColor(235, 235, 235));
+        // The topic's arrow sits left of its caption, its edge dark on the grey row.
+        bool arrowDrawn = false;
+        for (int ax = 0; ax < tree->visualItemRect(topic).left(); ++ax)
+            arrowDrawn = arrowDrawn || image.pixelColor(ax, topicY).lightness() < 100;
+        QVERIFY(arrowDrawn);
+    }
+
 private:
     static TVeskNavigatorData& Example() {
         AnswerToSpouses();
