@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ItemRole = Qt::UserRole + 1;
@@ -27,13 +29,13 @@ QPixmap Arrow(bool expanded, bool selected) {
     return image;
 }
 
-// Rows of one height, whatever the font.
+// Rows of one height, taller only when the zoom makes the font too large for it.
 class TRowHeightDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(),
-                TNavigatorTreeView::RowHeight};
+                std::max(TNavigatorTreeView::RowHeight, option.fontMetrics.height() + 4)};
     }
 };
 
