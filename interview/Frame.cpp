@@ -332,7 +332,7 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->raise();
     screen->FormShow();
     if (!screen->Caption().isEmpty()) titleLabel_->setText(screen->Caption());
-    if (navigator_->isVisible()) navigator_->SelectItemByScreenID(screenId_);
+    if (!navigator_->isHidden()) navigator_->SelectItemByScreenID(screenId_);
     btnNext_->setVisible(btnNo_->isHidden());
     {
         const TNavigatorQuiet quiet(navigator_);
@@ -469,7 +469,7 @@ void TFrameWnd::SelectItem(TNavigatorFrame* sender, TNavigatorItem& item) {
         });
     }
     // Where the jump was refused, the topic of the screen still on display is chosen again.
-    if (screen_ && navigator_->isVisible()) navigator_->SelectItemByScreenID(screenId_);
+    if (screen_ && !navigator_->isHidden()) navigator_->SelectItemByScreenID(screenId_);
 }
 
 void TFrameWnd::YesNoClick(QObject* sender) {

@@ -23,6 +23,7 @@ VESK_REGISTER_SCREEN(TQVESK_38)
 
 namespace {
 
+constexpr int SpousalMaintenanceDoneItem = 49;
 constexpr int ClaimCompleteItem = 58;
 constexpr int WarningsItem = 59;
 constexpr int SpouseDetailsItem = 18;
@@ -44,7 +45,7 @@ constexpr TNavigationScreen NavigationScreens[] = {
     {26, 5, 553, 27},
     {37, 6, 545, 39},
     {42, 7, 583, 43},
-    {49, 8, 553, 0},
+    {SpousalMaintenanceDoneItem, 8, 553, 0},
     {ClaimCompleteItem, 0, 553, 0},
     {WarningsItem, -1, 546, 0},
 };
@@ -54,6 +55,22 @@ const TNavigationScreen* FindNavigationScreen(int item) {
         std::find_if(std::begin(NavigationScreens), std::end(NavigationScreens),
                      [item](const TNavigationScreen& screen) { return screen.item == item; });
     return found == std::end(NavigationScreens) ? nullptr : found;
+}
+
+// Next from a validate screen leaves the module; from the end of spousal maintenance it skips
+// the dependants' maintenance when no dependant's maintenance matters.
+void SetNextTarget(int item) {
+    auto& state = RunState();
+    if (item == ClaimCompleteItem || item == WarningsItem) {
+        state.CurrentSection = ExitSection;
+        state.CurrentItem = 1;
+    } else if (item == SpousalMaintenanceDoneItem) {
+        TStringList relevant;
+        MaintenanceRelevantDependants(relevant);
+        state.CurrentItem = relevant.empty() ? 50 : 51;
+    } else if (const TNavigationScreen* screen = FindNavigationScreen(item)) {
+        state.CurrentItem = screen->nextItem;
+    }
 }
 
 void PostShowScreen() {
@@ -211,23 +228,11 @@ bool TQVESK_38::AskAboutMaritalStatusTable(const std::string& spouseName) {
 }
 
 void TQVESK_38::ChildFormYesNoClick(QObject*) {
-    TFrameWnd* frame = FrameWnd();
-    if (frame->GoingBack()) return;
-    auto& state = RunState();
-    const int item = state.CurrentItem;
-    if (item == ClaimCompleteItem || item == WarningsItem) {
-        state.CurrentSection = ExitSection;
-        state.CurrentItem = 1;
-    } else if (item == 49) {
-        TStringList relevant;
-        MaintenanceRelevantDependants(relevant);
-        state.CurrentItem = relevant.empty() ? 50 : 51;
-    } else if (const TNavigationScreen* screen = FindNavigationScreen(item)) {
-        state.CurrentItem = screen->nextItem;
-    }
+    if (FrameWnd()->GoingBack()) return;
+    SetNextTarget(RunState().CurrentItem);
     SetArrivedFromList(false);
     SetPrevBlockedItem(-1);
-    if (state.ScreenValid) frame->ShowSelectPanel(QString());
+    if (RunState().ScreenValid) FrameWnd()->ShowSelectPanel(QString());
 }
 
 void TQVESK_38::ChildFormClose(QObject*) {
