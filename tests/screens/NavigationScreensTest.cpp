@@ -9,6 +9,8 @@
 #include "FieldStore.h"
 #include "Frame.h"
 #include "Lookups.h"
+#include "MainForm.h"
+#include "ModuleRun.h"
 #include "NavigatorData.h"
 #include "NavigatorFrameUnit.h"
 #include "NavigatorTree.h"
@@ -301,6 +303,23 @@ private slots:
         QCOMPARE(prompter_->Texts(), std::vector<std::string>{"Vesk claim is not complete"});
         QCOMPARE(prompter_->boxes.front().kind, mkPlain);
         QCOMPARE(SelectedCaption(), std::string("Your details"));
+    }
+
+    void zoomRebuildsTheScreenWithoutAJumpAndScalesTheNavigator() {
+        Run(7816, CompleteClaim);
+        TMainForm* window = MainForm();
+        const QSize designed = FrameWnd()->findChild<QWidget*>("ClientPanel")->size();
+        const QSize chrome = window->size() - designed;
+        const qreal designedFont =
+            QFontInfo(FrameWnd()->Navigator()->TreeView()->font()).pointSizeF();
+        window->Place(QRect(window->pos(), designed * 2 + chrome));
+        window->ResizeMain();
+        Settle();
+        QCOMPARE(ShownId(), 7816);
+        QCOMPARE(RunState().ScreenHistory, std::vector<std::int32_t>{7816});
+        QCOMPARE(SelectedCaption(), std::string("Your details"));
+        QVERIFY(QFontInfo(FrameWnd()->Navigator()->TreeView()->font()).pointSizeF() >=
+                designedFont * 1.5);
     }
 
 private:
