@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -170,7 +171,7 @@ QString TScenarioRunner::Execute(const QStringList& step) {
         return {};
     }
     if (verb == "shot" && needs(2)) return Shot(step[1]);
-    if (verb == "topic") return "there is no navigator topic \"" + step.value(1) + "\"";
+    if (verb == "topic" && needs(2)) return Topic(step[1]);
     return "cannot read the step: " + step.join(' ');
 }
 
@@ -229,6 +230,17 @@ QString TScenarioRunner::Select(const QStringList& step) {
         return {};
     }
     return "no combo box or list box " + step[1];
+}
+
+QString TScenarioRunner::Topic(const QString& caption) {
+    auto* tree = qobject_cast<QTreeWidget*>(FindControl("navigatorTreeView"));
+    if (!tree || !tree->isVisible()) return "the navigator is not on display";
+    const auto nodes = tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    if (nodes.isEmpty()) return "there is no navigator topic \"" + caption + "\"";
+    tree->scrollToItem(nodes.first());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(nodes.first()).center());
+    return {};
 }
 
 QString TScenarioRunner::Check(const QStringList& step, bool checked) {

@@ -40,6 +40,7 @@ private:
     QString Check(const QStringList& step, bool checked);
     QString Cell(const QStringList& step, bool pick);
     QString Shot(const QString& name);
+    QString Topic(const QString& caption);
     QString Expect(const QStringList& step);
     void AnswerOpenBox();
     void AnswerInputBox(class QInputDialog* box);

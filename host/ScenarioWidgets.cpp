@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTreeWidget>
 
 #include <map>
 #include <string>
@@ -75,10 +76,22 @@ QString ShownText(QWidget* control) {
                     if (!cell->text().trimmed().isEmpty()) cells << cell->text();
         return cells.join(' ');
     }
-    // A marked-up label: the text as laid out, placeholders answered; else its lines without
+    if (auto* list = qobject_cast<QListWidget*>(control)) {
+        QStringList lines;
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text();
+        return lines.join(" | ");
+    }
+    if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
+        QStringList nodes;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            nodes << (*it)->text(0);
+        return nodes.join(" | ");
+    }
+    // A marked-up label: the section on display as last laid out, else all its lines, without
     // their commands.
-    if (const QVariant plain = control->property("plainText"); plain.isValid())
-        return plain.toString().simplified();
+    if (const QString shown = control->property("plainText").toString(); !shown.isEmpty())
+        return shown.simplified();
     const QStringList lines = control->property("Text").toStringList();
     QString text = lines.join(' ');
     text.remove(QRegularExpression("<[^>]*>"));

@@ -18,7 +18,8 @@ QWidget* FindControl(const QString& name);
 QListWidget* FindOpenPickList(QWidget* grid);
 // The id of the question screen on display, 0 when none is.
 int ShownScreenId();
-// The plain text a control shows.
+// The plain text a control shows; the lines of a list box or the nodes of a tree in order,
+// joined by " | ".
 QString ShownText(QWidget* control);
 // FieldAsText of the module's store.
 QString FieldText(TModuleLibrary& module, int tag);

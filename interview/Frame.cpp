@@ -10,6 +10,8 @@
 #include "Guard.h"
 #include "Help.h"
 #include "Lookups.h"
+#include "NavigatorData.h"
+#include "NavigatorFrameUnit.h"
 #include "Prompter.h"
 #include "RunState.h"
 #include "ScreenRegistry.h"
@@ -56,6 +58,21 @@ void SetTarget(int section, int item) {
     RunState().CurrentItem = item;
 }
 
+// Keeps the navigator's selection events off for a scope, so that building or focusing a screen
+// never reads as the user's choice of a topic.
+class TNavigatorQuiet {
+public:
+    explicit TNavigatorQuiet(TNavigatorFrame* navigator) : navigator_(navigator) {
+        navigator_->SetSelectionEvents(false);
+    }
+    ~TNavigatorQuiet() { navigator_->SetSelectionEvents(true); }
+    TNavigatorQuiet(const TNavigatorQuiet&) = delete;
+    TNavigatorQuiet& operator=(const TNavigatorQuiet&) = delete;
+
+private:
+    TNavigatorFrame* navigator_;
+};
+
 } // namespace
 
 TFrameWnd* FrameWnd() {
@@ -70,6 +87,9 @@ TFrameWnd::TFrameWnd(TFrameOwner* owner, QWidget* parent)
     HandlerSlots().WorksheetListHandler = nullptr;
     BuildLayout();
     ConnectButtons();
+    navigator_->SetSelectionEvents(false);
+    navigator_->SetOnSelectItem(
+        [this](TNavigatorFrame* sender, TNavigatorItem& item) { SelectItem(sender, item); });
     if (RunState().SupportMode)
         for (QWidget* button :
              std::initializer_list<QWidget*>{btnJump_, btnScan_, btnBack_, btnTags_, btnShowPrev_})
@@ -96,7 +116,7 @@ void TFrameWnd::BuildLayout() {
     btnBack_ = ui_->btnBack;
     btnScan_ = ui_->btnScan;
     imagePanel_ = ui_->ImagePanel;
-    navigatorPlace_ = ui_->NavigatorFrame;
+    navigator_ = ui_->NavigatorFrame;
     actionPanel_ = ui_->ActionPanel;
     lstPickList_ = ui_->lstPickList;
     btnRemove_ = ui_->btnRemove;
@@ -132,9 +152,9 @@ void TFrameWnd::BuildLayout() {
         header->setCurrentSection(1);
         header->setColor(PanelColour);
     }
-    for (QWidget* hidden : std::initializer_list<QWidget*>{btnTags_, btnShowPrev_, btnBack_,
-                                                           btnScan_, navigatorPlace_, actionPanel_,
-                                                           selectPanel_, btnYes_, btnNo_, btnJump_})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{btnTags_, btnShowPrev_, btnBack_, btnScan_, navigator_,
+                                         actionPanel_, selectPanel_, btnYes_, btnNo_, btnJump_})
         hidden->hide();
 }
 
@@ -253,7 +273,11 @@ void TFrameWnd::ShowScreen() {
         btnPrev_->show();
         screenId_ = CurrentScreenTarget();
         screenScaled_ = false;
-        TChildForm* screen = CreateScreen(screenId_);
+        TChildForm* screen = nullptr;
+        {
+            const TNavigatorQuiet quiet(navigator_);
+            screen = CreateScreen(screenId_);
+        }
         if (!screen) {
             EndInterview();
             return;
@@ -275,7 +299,7 @@ void TFrameWnd::LeaveCurrentScreen() {
     delete screen_.data();
     HandlerSlots().LeaveCheck = nullptr;
     RunState().ScreenShown = false;
-    navigatorPlace_->hide();
+    navigator_->hide();
 }
 
 void TFrameWnd::PresentScreen(TChildForm* screen) {
@@ -308,8 +332,12 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->raise();
     screen->FormShow();
     if (!screen->Caption().isEmpty()) titleLabel_->setText(screen->Caption());
+    if (!navigator_->isHidden()) navigator_->SelectItemByScreenID(screenId_);
     btnNext_->setVisible(btnNo_->isHidden());
-    FocusScreen();
+    {
+        const TNavigatorQuiet quiet(navigator_);
+        FocusScreen();
+    }
     // Paint now without letting input, timers or posted switches in.
     screen->repaint();
 }
@@ -427,6 +455,23 @@ void TFrameWnd::PrevClick() {
     });
 }
 
+void TFrameWnd::SelectItem(TNavigatorFrame* sender, TNavigatorItem& item) {
+    if (closed_ || switching_) return;
+    const int target = item.ScreenId;
+    if (target < 0) {
+        ShowMessageBox(item.Caption, mkPlain, mbOK);
+    } else {
+        RunFlowButton([&] {
+            if (screen_ && btnNext_->isVisible() && HandlerSlots().AnswerHandler)
+                HandlerSlots().AnswerHandler(sender);
+            SetTarget(target / 100, target % 100);
+            ShowScreen();
+        });
+    }
+    // Where the jump was refused, the topic of the screen still on display is chosen again.
+    if (screen_ && !navigator_->isHidden()) navigator_->SelectItemByScreenID(screenId_);
+}
+
 void TFrameWnd::YesNoClick(QObject* sender) {
     if (closed_ || switching_) return;
     if (HandlerSlots().AnswerHandler) HandlerSlots().AnswerHandler(sender);
@@ -528,6 +573,7 @@ void TFrameWnd::Zoom() {
     if (designedClient_.width() <= 0 || designedClient_.height() <= 0) return;
     const auto [numerator, denominator] = ScaleRatio(clientPanel_->size(), designedClient_);
     if (numerator == zoomNumerator_ && denominator == zoomDenominator_) return;
+    navigator_->SetSelectionEvents(false);
     if (screenScaled_ &&
         double(zoomNumerator_) / zoomDenominator_ >= double(numerator) / denominator)
         ScaleFonts(1, 1);
@@ -537,6 +583,7 @@ void TFrameWnd::Zoom() {
     zoomDenominator_ = denominator;
     skipLeaveCheck_ = true;
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+    navigator_->SetSelectionEvents(true);
 }
 
 // Positions, sizes and fonts of the screen's controls by the zoom; labels and grids scale
@@ -558,7 +605,7 @@ void TFrameWnd::ScaleScreen(TChildForm* screen) {
 
 // The zoom sizes the title and the button row itself, over the font resizer.
 void TFrameWnd::ScaleFonts(int numerator, int denominator) {
-    fontResizer_->Scale(
-        numerator, denominator,
-        {titleLabel_, btnCancel_, btnNext_, btnPrev_, btnRemove_, btnNo_, btnYes_, btnMore_});
+    fontResizer_->Scale(numerator, denominator,
+                        {titleLabel_, navigator_, btnCancel_, btnNext_, btnPrev_, btnRemove_,
+                         btnNo_, btnYes_, btnMore_});
 }

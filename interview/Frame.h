@@ -13,6 +13,8 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QToolButton;
+class TNavigatorFrame;
+class TNavigatorItem;
 #include "ChildForm.h"
 
 constexpr int WM_SHOW_SCREEN = 1027;
@@ -69,6 +71,11 @@ public:
     int CurrentWorksheetInstance() const;
     void SetCurrentWorksheetInstance(int instance);
     QListWidget* PickList() const { return lstPickList_; }
+
+    // The navigator tree of the side panel; navigation screens show it and fill its topics.
+    TNavigatorFrame* Navigator() const { return navigator_; }
+    // A topic the user chose: a jump to its screen through the leave check.
+    void SelectItem(TNavigatorFrame* sender, TNavigatorItem& item);
 
     // The selection panel (name "PanelFreeFormSelect" shows it, empty hides it).
     void ShowSelectPanel(const QString& name);
@@ -160,7 +167,7 @@ private:
     QToolButton* btnBack_ = nullptr;
     QToolButton* btnScan_ = nullptr;
     QWidget* imagePanel_ = nullptr;
-    QWidget* navigatorPlace_ = nullptr;
+    TNavigatorFrame* navigator_ = nullptr;
     QWidget* actionPanel_ = nullptr;
     QListWidget* lstPickList_ = nullptr;
     QPushButton* btnRemove_ = nullptr;
