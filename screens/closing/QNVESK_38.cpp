@@ -73,10 +73,6 @@ void SetNextTarget(int item) {
     }
 }
 
-void PostShowScreen() {
-    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
-}
-
 QString ToQt(const std::string& text) {
     return QString::fromStdString(Cp1252ToUtf8(text));
 }
