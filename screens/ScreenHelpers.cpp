@@ -312,3 +312,20 @@ bool ComboSelectionIs(const QComboBox* combo, const QString& text) {
 void SelectComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
 }
+
+void AnswerYearPlaceholders(QObject* screen) {
+    const int year = RunState().IncomeYear;
+    for (TTextLbl* label : screen->findChildren<TTextLbl*>())
+        label->setOnScreenTag([year](int id) {
+            switch (id) {
+            case 99997:
+                return QString::number(year - 4);
+            case 99998:
+                return QString::number(year - 1);
+            case 99999:
+                return QString::number(year);
+            default:
+                return QString();
+            }
+        });
+}

@@ -59,3 +59,8 @@ void RequireOneChecked(const QAbstractButton* box1, const QAbstractButton* box2,
 void RequireSelection(const QComboBox* combo, const QString& text, bool show);
 bool ComboSelectionIs(const QComboBox* combo, const QString& text);
 void SelectComboText(QComboBox* combo, const QString& text);
+
+// ---- year placeholders -----------------------------------------------------------------------
+// Every marked-up label of the screen answers 99997, 99998 and 99999 with the income years
+// IncomeYear - 4, - 1 and IncomeYear.
+void AnswerYearPlaceholders(QObject* screen);
