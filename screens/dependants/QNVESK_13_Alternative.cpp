@@ -67,9 +67,9 @@ TQVESK_13_Alternative::TQVESK_13_Alternative() : ui(new Ui::TQVESK_13_Alternativ
     AnswerYearPlaceholders(this);
     if (CurrentDependant() >= 0) OpenCurrentDependant();
     rememberedCellText.clear();
-    ui->XGrid1->setColumnWidth(DateCol, 120);
-    ui->XGrid1->setColumnWidth(EventCol, 380);
-    ui->XGrid1->setColumnWidth(ShareCol, 60);
+    ui->XGrid1->setColumnWidth(DateCol, 108);
+    ui->XGrid1->setColumnWidth(EventCol, 420);
+    ui->XGrid1->setColumnWidth(ShareCol, 56);
     connect(
         ui->XGrid1, &TXGrid::PicklistDropdown, this,
         [this](int col, int row, QStringList& list) { XGrid1PicklistDropdown(col, row, list); });
