@@ -53,9 +53,10 @@ TQVESK_09::~TQVESK_09() = default;
 
 void TQVESK_09::FormShow() {
     SetFieldChecked(1283);
-    const std::string notice = RolloverPrefix + DependantDisplayName();
-    ui->TextLblRollover->setVisible(RolloverNoticeExists(notice));
-    RemoveRolloverNotice(notice);
+    // The notice goes once the record has been looked at and left.
+    const std::string name = DependantDisplayName();
+    rolledOverName_ = RolloverNoticeExists(RolloverPrefix + name) ? name : std::string();
+    ui->TextLblRollover->setVisible(!rolledOverName_.empty());
     HandlerSlots().AnswerHandler = [this](QObject* sender) { ChildFormYesNoClick(sender); };
     HandlerSlots().LeaveCheck = [this](QObject* sender, TCloseAction& action) {
         CheckVal(sender, action);
@@ -124,6 +125,7 @@ void TQVESK_09::CheckVal(QObject*, TCloseAction&) {
         CheckSpouseBirthDate();
     }
     if (!RunState().ScreenValid) return;
+    if (!rolledOverName_.empty()) RemoveRolloverNotice(RolloverPrefix + rolledOverName_);
     SetCurrentDependant(FrameWnd()->CurrentWorksheetInstance() - 1);
     HideWorksheetPickList();
 }

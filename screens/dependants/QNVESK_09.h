@@ -5,6 +5,7 @@
 #include "ChildForm.h"
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class TQVESK_09;
@@ -31,4 +32,5 @@ private:
     bool OverseasPeriodsKept();
 
     std::unique_ptr<Ui::TQVESK_09> ui;
+    std::string rolledOverName_;
 };

@@ -10,7 +10,19 @@
 #include "ScreenRegistry.h"
 #include "TextLbl.h"
 
+#include <cmath>
+
 VESK_REGISTER_SCREEN(TQVESK_11)
+
+namespace {
+
+// A typed 0 is kept as a tiny amount so that it differs from a blank; it adds nothing.
+double Amount(TTaxEdit* edit) {
+    const double value = edit->numValue();
+    return std::abs(value) < 0.005 ? 0 : value;
+}
+
+} // namespace
 
 TQVESK_11::TQVESK_11() : ui(new Ui::TQVESK_11) {
     ui->setupUi(this);
@@ -42,8 +54,8 @@ bool TQVESK_11::Complete() {
 }
 
 double TQVESK_11::AdjustedTaxableIncome() {
-    return ui->TaxEdit1->numValue() + ui->TaxEdit2->numValue() + ui->TaxEdit3->numValue() +
-           ui->TaxEdit4->numValue() - ui->TaxEdit5->numValue() + ui->TaxEdit6->numValue();
+    return Amount(ui->TaxEdit1) + Amount(ui->TaxEdit2) + Amount(ui->TaxEdit3) +
+           Amount(ui->TaxEdit4) - Amount(ui->TaxEdit5) + Amount(ui->TaxEdit6);
 }
 
 void TQVESK_11::ChildFormYesNoClick(QObject*) {
