@@ -1,6 +1,7 @@
 #include "DependantRules.h"
 
 #include "CalcTags.h"
+#include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
 #include "Frame.h"
@@ -73,4 +74,12 @@ void HideWorksheetPickList() {
 
 std::string DependantDisplayName() {
     return FieldAsText(TagLabel);
+}
+
+QString DayText(int day) {
+    return QString::fromStdString(FormatDate(day));
+}
+
+QString ScreenText(const std::string& storeText) {
+    return QString::fromStdString(Cp1252ToUtf8(storeText));
 }

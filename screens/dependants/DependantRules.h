@@ -2,6 +2,8 @@
 // What the dependant screens share: the child's ages that route it through the section, its
 // first day in the income year, opening its record and moving on to another screen.
 
+#include <QString>
+
 #include <optional>
 #include <string>
 
@@ -42,3 +44,7 @@ void OpenCurrentDependant();
 void HideWorksheetPickList();
 // The open record's display name (tag 710).
 std::string DependantDisplayName();
+
+// A day as the screens show it (dd/mm/yyyy), and a store text (Windows-1252) for display.
+QString DayText(int day);
+QString ScreenText(const std::string& storeText);

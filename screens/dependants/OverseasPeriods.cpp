@@ -1,6 +1,7 @@
 #include "OverseasPeriods.h"
 
 #include "Dates.h"
+#include "DependantRules.h"
 #include "ScreenHelpers.h"
 #include "XGrid.h"
 
@@ -25,10 +26,6 @@ bool Refuse(TXGrid& grid, int row, const QString& message) {
     grid.MoveTo(DepartureCol, row);
     grid.setFocus();
     return false;
-}
-
-QString DateText(int day) {
-    return QString::fromStdString(FormatDate(day));
 }
 
 } // namespace
@@ -82,7 +79,7 @@ bool PeriodsApart(TXGrid& grid) {
             if (!overlap) continue;
             return Refuse(grid, i,
                           "Dates for periods overseas cannot overlap.\rThe period " +
-                              DateText(from) + " to " + DateText(to) + " overlaps with" + "\r" +
+                              DayText(from) + " to " + DayText(to) + " overlaps with" + "\r" +
                               "the period " + grid.Cells(DepartureCol, j) + " to " +
                               grid.Cells(ReturnCol, j) + ".");
         }

@@ -25,10 +25,6 @@ bool BlankDate(const QString& text) {
     return text.trimmed().remove('/').trimmed().isEmpty();
 }
 
-QString StoreText(const std::string& text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
 } // namespace
 
 TQVESK_09::TQVESK_09() : ui(new Ui::TQVESK_09) {
@@ -173,7 +169,7 @@ void TQVESK_09::CheckSpouseBirthDate() {
         if (name.empty() || !text || *text != birth) continue;
         if (!WarningYesNo("This dependant has the same date of birth as a spouse already "
                           "entered " +
-                              StoreText(name) + "." + "\r\n" +
+                              ScreenText(name) + "." + "\r\n" +
                               "Are you sure this dependant's date of birth is correct?" +
                               "\r\n\r\n" +
                               "If there is an error spouse's record you should go "

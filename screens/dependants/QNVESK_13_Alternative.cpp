@@ -26,10 +26,6 @@ constexpr int YoungestWithoutBirthQuestion = 6; // on 1 July of the year before
 // The text of the cell last entered; kept while the module is loaded.
 QString rememberedCellText;
 
-QString DateText(int day) {
-    return QString::fromStdString(FormatDate(day));
-}
-
 // Texts whose "\r\n" break lines become one label line each.
 QStringList Lines(const QString& text) {
     return text.split("\r\n");
@@ -56,7 +52,7 @@ QString Described(int tag, const char* yes, const char* no) {
 }
 
 QString DayZeroText() {
-    return DateText(DependantDayZero() + 1);
+    return DayText(DependantDayZero() + 1);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "QNVESK_35.h"
 #include "ui_QNVESK_35.h"
 
-#include "Cp1252.h"
 #include "DependantRules.h"
 #include "Frame.h"
 #include "ScreenHelpers.h"
@@ -74,7 +73,7 @@ void TQVESK_35::ChildFormYesNoClick(QObject*) {
     if (result != NoResult &&
         QuestionYesNo("You have calculated a shared care percentage of " + result +
                       ". Do you wish to make this value the initial shared care percentage for " +
-                      QString::fromStdString(Cp1252ToUtf8(DependantDisplayName())) + "?")) {
+                      ScreenText(DependantDisplayName()) + "?")) {
         ui->TaxEditAgreedPer->setText(result);
         FrameWnd()->SaveScreenInstance();
     }

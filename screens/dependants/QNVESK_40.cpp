@@ -2,7 +2,6 @@
 #include "ui_QNVESK_40.h"
 
 #include "CalcTags.h"
-#include "Cp1252.h"
 #include "Dates.h"
 #include "DependantRules.h"
 #include "FieldStore.h"
@@ -41,8 +40,7 @@ TQVESK_40::TQVESK_40() : ui(new Ui::TQVESK_40) {
     QStringList lines = ui->TextLbl1->text();
     for (QString& line : lines)
         if (line.contains("00/00/0000")) {
-            line.replace(line.indexOf("00/00/0000"), 10,
-                         QString::fromStdString(Cp1252ToUtf8(openDeparture)));
+            line.replace(line.indexOf("00/00/0000"), 10, ScreenText(openDeparture));
             break;
         }
     ui->TextLbl1->setText(lines);

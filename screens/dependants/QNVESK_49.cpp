@@ -24,10 +24,6 @@ const char* const IneligibleUnlessChanged =
     "year.";
 constexpr int AdultAge = 16;
 
-QString DateText(int day) {
-    return QString::fromStdString(FormatDate(day));
-}
-
 void SelectCode(QComboBox* combo, const QString& code) {
     combo->setCurrentIndex(code == "2" ? 1 : code == "1" ? 0 : -1);
 }
@@ -112,7 +108,7 @@ void TQVESK_49::ShowFullTimeEducation() {
 void TQVESK_49::ShowStartDay() {
     const bool bornInYear = DependantDayZero() > YearStart;
     ui->TextLblMessage->setCurrentSection(bornInYear ? 1 : 0);
-    const QString atStart = bornInYear ? DateText(DependantDayZero()) : "01/07/2003";
+    const QString atStart = bornInYear ? DayText(DependantDayZero()) : "01/07/2003";
     QStringList heading = ui->initialCircumstanceTextLbl->text();
     for (QString& line : heading)
         line.replace("AtStart", atStart);
@@ -222,7 +218,7 @@ bool TQVESK_49::AbsenceDateAccepted() {
     if (birth && *absent < *birth)
         return refuse("The date a dependant went absent without consent must be on or after the "
                       "child's date of birth (" +
-                      DateText(*birth) + ").");
+                      DayText(*birth) + ").");
     if (birth && *absent == *birth)
         return WarningYesNo("You have entered the date the dependant went absent as being the "
                             "same as the dependant's date of birth.\r\nAre you sure this is "
