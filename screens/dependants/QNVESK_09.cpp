@@ -20,6 +20,7 @@ namespace {
 
 const char* const RolloverPrefix = "Vesk Dependant details - ";
 constexpr int DetailsItem = 27;
+constexpr int TagDetailsShown = 1283; // the navigator offers the details topic once set
 
 bool BlankDate(const QString& text) {
     return text.trimmed().remove('/').trimmed().isEmpty();
@@ -48,7 +49,7 @@ TQVESK_09::TQVESK_09() : ui(new Ui::TQVESK_09) {
 TQVESK_09::~TQVESK_09() = default;
 
 void TQVESK_09::FormShow() {
-    SetFieldChecked(1283);
+    SetFieldChecked(TagDetailsShown);
     // The notice goes once the record has been looked at and left.
     const std::string name = DependantDisplayName();
     rolledOverName_ = RolloverNoticeExists(RolloverPrefix + name) ? name : std::string();
