@@ -14,6 +14,7 @@
 #include "TextLbl.h"
 #include "XGrid.h"
 
+#include <QHeaderView>
 #include <QMouseEvent>
 
 VESK_REGISTER_SCREEN(TQVESK_13_Alternative)
@@ -66,6 +67,8 @@ TQVESK_13_Alternative::TQVESK_13_Alternative() : ui(new Ui::TQVESK_13_Alternativ
     ui->XGrid1->setColumnWidth(DateCol, 108);
     ui->XGrid1->setColumnWidth(EventCol, 420);
     ui->XGrid1->setColumnWidth(ShareCol, 56);
+    // The longest events take two lines.
+    ui->XGrid1->verticalHeader()->setDefaultSectionSize(30);
     connect(
         ui->XGrid1, &TXGrid::PicklistDropdown, this,
         [this](int col, int row, QStringList& list) { XGrid1PicklistDropdown(col, row, list); });
