@@ -216,10 +216,10 @@ QString TScenarioRunner::Cell(const QStringList& step, bool pick) {
     if (!index.isValid())
         return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
     grid->scrollTo(index);
-    // A closed message box or popup leaves no window active, and a click would focus nothing.
-    if (!grid->window()->isActiveWindow()) {
-        grid->window()->activateWindow();
-        (void)QTest::qWaitForWindowActive(grid->window(), 1000);
+    // A message box that has closed may leave no window active, and then a click gives no focus.
+    if (!grid->isActiveWindow()) {
+        grid->activateWindow();
+        QApplication::processEvents();
     }
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     QWidget* editor = QApplication::focusWidget();

@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
+#include "Frame.h"
 #include "Lookups.h"
 #include "MessageBox.h"
 #include "RunState.h"
@@ -13,6 +14,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
 #include <QSet>
 
 #include <algorithm>
@@ -313,19 +317,36 @@ void SelectComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
 }
 
-void AnswerYearPlaceholders(QObject* screen) {
+// ---- moving on --------------------------------------------------------------------------------
+
+QString YearScreenTag(int screenTagId) {
     const int year = RunState().IncomeYear;
+    switch (screenTagId) {
+    case 99997:
+        return QString::number(year - 4);
+    case 99998:
+        return QString::number(year - 1);
+    case 99999:
+        return QString::number(year);
+    default:
+        return {};
+    }
+}
+
+void AnswerYearScreenTags(QWidget* screen) {
     for (TTextLbl* label : screen->findChildren<TTextLbl*>())
-        label->setOnScreenTag([year](int id) {
-            switch (id) {
-            case 99997:
-                return QString::number(year - 4);
-            case 99998:
-                return QString::number(year - 1);
-            case 99999:
-                return QString::number(year);
-            default:
-                return QString();
-            }
-        });
+        label->setOnScreenTag(YearScreenTag);
+}
+
+void SetNextScreen(int id) {
+    RunState().CurrentSection = id / 100;
+    RunState().CurrentItem = id % 100;
+}
+
+void PostShowScreen() {
+    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+}
+
+bool AnsweredYes(const QObject* sender) {
+    return sender && sender == FrameWnd()->YesButton();
 }

@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QComboBox;
 class QObject;
+class QWidget;
 class TTaxEdit;
 class TTextLbl;
 class TXGrid;
@@ -60,7 +61,15 @@ void RequireSelection(const QComboBox* combo, const QString& text, bool show);
 bool ComboSelectionIs(const QComboBox* combo, const QString& text);
 void SelectComboText(QComboBox* combo, const QString& text);
 
-// ---- year placeholders -----------------------------------------------------------------------
-// Every marked-up label of the screen answers 99997, 99998 and 99999 with the income years
-// IncomeYear - 4, - 1 and IncomeYear.
-void AnswerYearPlaceholders(QObject* screen);
+// ---- moving on -------------------------------------------------------------------------------
+// The year placeholders of the marked-up texts: 99997, 99998 and 99999 are IncomeYear - 4,
+// IncomeYear - 1 and IncomeYear; any other tag is empty.
+QString YearScreenTag(int screenTagId);
+// Every marked-up label of the screen answers the year placeholders.
+void AnswerYearScreenTags(QWidget* screen);
+// The screen the frame shows next (section * 100 + item).
+void SetNextScreen(int id);
+// Asks the frame to show the next screen once the running handler has returned.
+void PostShowScreen();
+// The answer handler's sender is the frame's Yes button.
+bool AnsweredYes(const QObject* sender);

@@ -8,9 +8,6 @@
 #include "Lookups.h"
 #include "RunState.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-
 namespace {
 
 constexpr int IncomeYear = 2004;
@@ -51,15 +48,6 @@ int ScreenAfterDetails() {
     const bool incomeAsked = (age >= AdultAge && age <= OldestAskedAge) ||
                              (age >= StudyMattersAge && age < AdultAge && !studiesAllYear);
     return incomeAsked ? IncomeScreen : InitialCircumstancesScreen;
-}
-
-void SetNextScreen(int id) {
-    RunState().CurrentSection = id / 100;
-    RunState().CurrentItem = id % 100;
-}
-
-void PostShowScreen() {
-    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
 }
 
 void OpenCurrentDependant() {

@@ -35,10 +35,6 @@ int DependantDayZero();
 // too old to be a dependant.
 int ScreenAfterDetails();
 
-// The interview continues at the screen id.
-void SetNextScreen(int id);
-// Asks the frame to show the target screen once the current event has finished.
-void PostShowScreen();
 // The frame opens the record that tag 1280 names, without the worksheet pick list.
 void OpenCurrentDependant();
 void HideWorksheetPickList();

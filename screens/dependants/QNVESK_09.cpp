@@ -31,7 +31,7 @@ bool BlankDate(const QString& text) {
 TQVESK_09::TQVESK_09() : ui(new Ui::TQVESK_09) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, [box] { FrameWnd()->ExclusiveCheckBox(box); });
     connect(ui->TaxEdit1, &QLineEdit::textChanged, this, [this] { RebuildDisplayName(); });

@@ -13,7 +13,7 @@ VESK_REGISTER_SCREEN(TQVESK_12)
 TQVESK_12::TQVESK_12() : ui(new Ui::TQVESK_12) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     const int reason = NotQualifiedReason();
     ui->TextLblReason->setVisible(reason >= ReasonOver24 && reason <= ReasonNeverEligible);
     ui->TextLblReason->setCurrentSection(reason);

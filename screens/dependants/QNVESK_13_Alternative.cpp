@@ -61,7 +61,7 @@ QString DayZeroText() {
 TQVESK_13_Alternative::TQVESK_13_Alternative() : ui(new Ui::TQVESK_13_Alternative) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     if (CurrentDependant() >= 0) OpenCurrentDependant();
     rememberedCellText.clear();
     ui->XGrid1->setColumnWidth(DateCol, 108);

@@ -13,7 +13,7 @@ VESK_REGISTER_SCREEN(TQVESK_14)
 TQVESK_14::TQVESK_14() : ui(new Ui::TQVESK_14) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     OpenCurrentDependant();
     const QList<QRadioButton*> births{ui->RadioSingle, ui->RadioTwins, ui->RadioTriplets,
                                       ui->RadioQuadruplets};

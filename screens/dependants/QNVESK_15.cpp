@@ -19,7 +19,7 @@ constexpr int NewDependant = -2;
 TQVESK_15::TQVESK_15() : ui(new Ui::TQVESK_15) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
 }
 
 TQVESK_15::~TQVESK_15() = default;
@@ -31,7 +31,7 @@ void TQVESK_15::FormShow() {
 
 void TQVESK_15::AnswerClick(QObject* sender) {
     StoreBoundControls(this);
-    const bool another = sender == FrameWnd()->YesButton();
+    const bool another = AnsweredYes(sender);
     ui->TaxEditAllDependants->setText(another ? "0" : "1");
     StoreBoundControls(this);
     if (another) {

@@ -45,7 +45,7 @@ const char* const IncomeYearMessage =
 TQVESK_39::TQVESK_39() : ui(new Ui::TQVESK_39) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     OpenCurrentDependant();
     SubstituteDependantName(ui->TextLbl1);
     for (int col = 0; col < ui->XGrid1->ColCount(); ++col)

@@ -33,7 +33,7 @@ std::string FirstOpenDeparture() {
 TQVESK_40::TQVESK_40() : ui(new Ui::TQVESK_40) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     OpenCurrentDependant();
     SubstituteDependantName(ui->TextLbl1);
     openDeparture = FirstOpenDeparture();
@@ -55,7 +55,7 @@ void TQVESK_40::FormShow() {
 
 void TQVESK_40::AnswerClick(QObject* sender) {
     if (FrameWnd()->GoingBack()) return;
-    const bool permanent = sender == FrameWnd()->YesButton();
+    const bool permanent = AnsweredYes(sender);
     ui->CheckBoxPermanentDeparture->setChecked(permanent);
     SetNextScreen(NextScreenAfterAnswer(permanent));
     PostShowScreen();

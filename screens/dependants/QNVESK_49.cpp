@@ -34,7 +34,7 @@ TQVESK_49::TQVESK_49() : ui(new Ui::TQVESK_49) {
     ui->setupUi(this);
     ShowNextButton = ShowPrevButton = true;
     TabToTextLabels = false;
-    AnswerYearPlaceholders(this);
+    AnswerYearScreenTags(this);
     if (CurrentDependant() >= 0) OpenCurrentDependant();
 
     MirrorCombo(ui->aussieComboBox, ui->TaxEditAussie);

@@ -411,7 +411,7 @@ private slots:
         QWidget screen;
         auto* label = new TTextLbl(&screen);
         label->setText({"1 July <V99997>, 1 July <V99998> to 30 June <V99999>.<V1>"});
-        AnswerYearPlaceholders(&screen);
+        AnswerYearScreenTags(&screen);
         label->setText(label->text()); // laid out again with the answers
         QCOMPARE(label->plainText(), QString("1 July 2000, 1 July 2003 to 30 June 2004."));
     }
