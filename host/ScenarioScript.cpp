@@ -9,7 +9,9 @@ QStringList SplitScenarioLine(const QString& line, bool& ok) {
         const QChar ch = line[i];
         if (quoted) {
             if (ch == '\\' && i + 1 < line.size()) {
-                token += line[++i];
+                // \r and \n stand for the line breaks of message texts.
+                const QChar escaped = line[++i];
+                token += escaped == 'r' ? QChar('\r') : escaped == 'n' ? QChar('\n') : escaped;
             } else if (ch == '"') {
                 quoted = false;
             } else {

@@ -75,7 +75,10 @@ QString ShownText(QWidget* control) {
                     if (!cell->text().trimmed().isEmpty()) cells << cell->text();
         return cells.join(' ');
     }
-    // A marked-up label: its lines without their commands.
+    // A marked-up label: the text as laid out, placeholders answered; else its lines without
+    // their commands.
+    if (const QVariant plain = control->property("plainText"); plain.isValid())
+        return plain.toString().simplified();
     const QStringList lines = control->property("Text").toStringList();
     QString text = lines.join(' ');
     text.remove(QRegularExpression("<[^>]*>"));

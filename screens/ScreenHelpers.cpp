@@ -2,6 +2,8 @@
 
 #include "TextLbl.h"
 
+#include "ATICalcs.h"
+#include "ChildForm.h"
 #include "Cp1252.h"
 #include "Dates.h"
 #include "FieldStore.h"
@@ -343,10 +345,35 @@ void SetNextScreen(int id) {
     RunState().CurrentItem = id % 100;
 }
 
+void SetLeaveModule() {
+    RunState().CurrentSection += 2;
+    RunState().CurrentItem = 1;
+}
+
 void PostShowScreen() {
-    QCoreApplication::postEvent(FrameWnd(), new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
+    if (TFrameWnd* frame = FrameWnd())
+        QCoreApplication::postEvent(frame, new QEvent(QEvent::Type(WM_SHOW_SCREEN)));
 }
 
 bool AnsweredYes(const QObject* sender) {
     return sender && sender == FrameWnd()->YesButton();
+}
+
+bool DeleteAllAndLeaveModule() {
+    if (!DeleteAllVeskData()) return false;
+    SetLeaveModule();
+    return true;
+}
+
+void PrepareQuestionScreen(TChildForm* screen) {
+    screen->setCaption("Vesk Allowance");
+    screen->ShowNextButton = true;
+    screen->ShowPrevButton = true;
+    AnswerYearScreenTags(screen);
+}
+
+void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths) {
+    int col = 0;
+    for (int width : widths)
+        grid->setColumnWidth(col++, width);
 }

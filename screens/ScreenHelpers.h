@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 class QAbstractButton;
@@ -69,7 +70,18 @@ QString YearScreenTag(int screenTagId);
 void AnswerYearScreenTags(QWidget* screen);
 // The screen the frame shows next (section * 100 + item).
 void SetNextScreen(int id);
+// Leaving the module: the section two after the current one, item 1.
+void SetLeaveModule();
 // Asks the frame to show the next screen once the running handler has returned.
 void PostShowScreen();
 // The answer handler's sender is the frame's Yes button.
 bool AnsweredYes(const QObject* sender);
+// Runs the delete-all step and, when it went ahead (or there was nothing to delete), sets the
+// target to leave the module. True when it went ahead.
+bool DeleteAllAndLeaveModule();
+// What every question screen sets up: the caption, the Next and Prev buttons and the year
+// placeholders of its labels.
+class TChildForm;
+void PrepareQuestionScreen(TChildForm* screen);
+// The widths of a table's columns from the first, as the form lays them out.
+void SetColumnWidths(TXGrid* grid, std::initializer_list<int> widths);

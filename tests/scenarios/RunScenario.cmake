@@ -2,12 +2,12 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 set(RETURN_FILE ${WORK}/SCENARIO.TAX)
-execute_process(COMMAND ${TOOL} build ${RETURN_JSON} ${RETURN_FILE} --key 12345678
+execute_process(COMMAND ${TOOL} build ${RETURN_JSON} ${RETURN_FILE} --key ${KEY}
     RESULT_VARIABLE built)
 if(NOT built EQUAL 0)
     message(FATAL_ERROR "could not build the return from ${RETURN_JSON}")
 endif()
-execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key 12345678 ${ARGS}
+execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key ${KEY} ${ARGS}
     WORKING_DIRECTORY ${WORK}
     RESULT_VARIABLE passed
     TIMEOUT 60)
@@ -20,7 +20,7 @@ function(expect_tool_output command expected_file)
     if(NOT expected_file)
         return()
     endif()
-    execute_process(COMMAND ${TOOL} ${command} ${RETURN_FILE} --key 12345678
+    execute_process(COMMAND ${TOOL} ${command} ${RETURN_FILE} --key ${KEY}
         OUTPUT_VARIABLE actual RESULT_VARIABLE status)
     file(READ ${expected_file} expected)
     if(NOT status EQUAL 0 OR NOT actual STREQUAL expected)
