@@ -30,8 +30,7 @@ bool BlankDate(const QString& text) {
 
 TQVESK_09::TQVESK_09() : ui(new Ui::TQVESK_09) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, [box] { FrameWnd()->ExclusiveCheckBox(box); });
     connect(ui->TaxEdit1, &QLineEdit::textChanged, this, [this] { RebuildDisplayName(); });

@@ -26,7 +26,7 @@ double Amount(TTaxEdit* edit) {
 
 TQVESK_11::TQVESK_11() : ui(new Ui::TQVESK_11) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
+    PrepareQuestionScreen(this);
     OpenCurrentDependant();
     SubstituteDependantName(ui->TextLbl1);
 }

@@ -12,8 +12,7 @@ VESK_REGISTER_SCREEN(TQVESK_12)
 
 TQVESK_12::TQVESK_12() : ui(new Ui::TQVESK_12) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     const int reason = NotQualifiedReason();
     ui->TextLblReason->setVisible(reason >= ReasonOver24 && reason <= ReasonNeverEligible);
     ui->TextLblReason->setCurrentSection(reason);

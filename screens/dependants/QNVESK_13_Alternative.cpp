@@ -60,13 +60,10 @@ QString DayZeroText() {
 
 TQVESK_13_Alternative::TQVESK_13_Alternative() : ui(new Ui::TQVESK_13_Alternative) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     if (CurrentDependant() >= 0) OpenCurrentDependant();
     rememberedCellText.clear();
-    ui->XGrid1->setColumnWidth(DateCol, 108);
-    ui->XGrid1->setColumnWidth(EventCol, 420);
-    ui->XGrid1->setColumnWidth(ShareCol, 56);
+    SetColumnWidths(ui->XGrid1, {108, 420, 56});
     // The longest events take two lines.
     ui->XGrid1->verticalHeader()->setDefaultSectionSize(30);
     connect(

@@ -12,8 +12,7 @@ VESK_REGISTER_SCREEN(TQVESK_14)
 
 TQVESK_14::TQVESK_14() : ui(new Ui::TQVESK_14) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     OpenCurrentDependant();
     const QList<QRadioButton*> births{ui->RadioSingle, ui->RadioTwins, ui->RadioTriplets,
                                       ui->RadioQuadruplets};

@@ -18,8 +18,7 @@ constexpr int NewDependant = -2;
 
 TQVESK_15::TQVESK_15() : ui(new Ui::TQVESK_15) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
 }
 
 TQVESK_15::~TQVESK_15() = default;

@@ -44,12 +44,10 @@ const char* const IncomeYearMessage =
 
 TQVESK_39::TQVESK_39() : ui(new Ui::TQVESK_39) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     OpenCurrentDependant();
     SubstituteDependantName(ui->TextLbl1);
-    for (int col = 0; col < ui->XGrid1->ColCount(); ++col)
-        ui->XGrid1->setColumnWidth(col, 110);
+    SetColumnWidths(ui->XGrid1, {110, 110});
     connect(ui->XGrid1, &TXGrid::EnterCell, this,
             [this](int col, int row) { XGrid1EnterCell(col, row); });
 }

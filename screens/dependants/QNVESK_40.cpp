@@ -32,8 +32,7 @@ std::string FirstOpenDeparture() {
 
 TQVESK_40::TQVESK_40() : ui(new Ui::TQVESK_40) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
-    AnswerYearScreenTags(this);
+    PrepareQuestionScreen(this);
     OpenCurrentDependant();
     SubstituteDependantName(ui->TextLbl1);
     openDeparture = FirstOpenDeparture();

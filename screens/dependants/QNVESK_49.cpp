@@ -32,7 +32,7 @@ void SelectCode(QComboBox* combo, const QString& code) {
 
 TQVESK_49::TQVESK_49() : ui(new Ui::TQVESK_49) {
     ui->setupUi(this);
-    ShowNextButton = ShowPrevButton = true;
+    PrepareQuestionScreen(this);
     TabToTextLabels = false;
     AnswerYearScreenTags(this);
     if (CurrentDependant() >= 0) OpenCurrentDependant();
