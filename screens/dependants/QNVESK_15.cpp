@@ -29,7 +29,6 @@ void TQVESK_15::FormShow() {
 }
 
 void TQVESK_15::AnswerClick(QObject* sender) {
-    StoreBoundControls(this);
     const bool another = AnsweredYes(sender);
     ui->TaxEditAllDependants->setText(another ? "0" : "1");
     StoreBoundControls(this);
