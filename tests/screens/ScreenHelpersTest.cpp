@@ -406,6 +406,15 @@ private slots:
         QCOMPARE(seenText, "Line one\nLine two");
         QCOMPARE(seenButtons.size(), 2);
     }
+
+    void yearPlaceholdersAnswered() {
+        QWidget screen;
+        auto* label = new TTextLbl(&screen);
+        label->setText({"1 July <V99997>, 1 July <V99998> to 30 June <V99999>.<V1>"});
+        AnswerYearScreenTags(&screen);
+        label->setText(label->text()); // laid out again with the answers
+        QCOMPARE(label->plainText(), QString("1 July 2000, 1 July 2003 to 30 June 2004."));
+    }
 };
 
 QTEST_MAIN(ScreenHelpersTest)
