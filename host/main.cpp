@@ -1,9 +1,11 @@
 // quellet-host: a replacement for the tax-return program that runs the interview module. It
 // loads the library from beside itself, starts the interview on a return and, when the module
 // reports back, shows where the interview stopped, frees the module and unloads it. With
-// --script it drives the module through a scenario instead (see ScenarioRunner).
+// --script it drives the module through a scenario instead (see ScenarioRunner), with --monkey
+// through a seeded random user (see HostMonkey).
 
 #include "DemoReturn.h"
+#include "HostMonkey.h"
 #include "HostOptions.h"
 #include "HostWindow.h"
 #include "ModuleLibrary.h"
@@ -77,8 +79,13 @@ int main(int argc, char** argv) {
     host.ShowStatus("The interview is running on " + returnFile + ".");
 
     std::unique_ptr<TScenarioRunner> runner;
+    std::unique_ptr<THostMonkey> monkey;
     if (!options.scriptFile.isEmpty()) {
         runner = std::make_unique<TScenarioRunner>(module, host, steps);
+    } else if (options.monkey) {
+        monkey = std::make_unique<THostMonkey>(
+            module, host,
+            TMonkeyLimits{options.monkeySeed, options.monkeySteps, options.monkeySeconds});
     } else {
         QObject::connect(&host, &THostWindow::InterviewDone, &host,
                          [&] { ReportEnd(module, host, false); });
@@ -88,5 +95,6 @@ int main(int argc, char** argv) {
     module.Run(host.winId(), host.winId(), returnFile, options.keyText, options.startScreen,
                QRect(60, 40, 800, 600), false, false);
     if (runner) runner->Start();
+    if (monkey) monkey->Start();
     return app.exec();
 }
