@@ -2,6 +2,7 @@
 
 #include "ui_Frame.h"
 
+#include "AccessibleNames.h"
 #include "ChildForm.h"
 #include "ControlBinding.h"
 #include "Cp1252.h"
@@ -307,6 +308,7 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->show();
     screen->raise();
     screen->FormShow();
+    if (state.VisionImpairedMode) NameUnnamedControls(screen, screen->Caption());
     if (!screen->Caption().isEmpty()) titleLabel_->setText(screen->Caption());
     btnNext_->setVisible(btnNo_->isHidden());
     FocusScreen();
