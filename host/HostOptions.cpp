@@ -23,6 +23,10 @@ THostOptions ParseHostOptions(const QStringList& arguments) {
             options.scriptFile = value();
         } else if (argument == "--start") {
             options.startScreen = number("a screen id");
+        } else if (argument == "--shots") {
+            options.shotsFolder = value();
+        } else if (argument == "--shot-suffix") {
+            options.shotsSuffix = value();
         } else if (argument == "--monkey") {
             options.monkey = true;
             options.monkeySeed = quint32(number("a seed"));
@@ -41,5 +45,6 @@ THostOptions ParseHostOptions(const QStringList& arguments) {
 
 QString HostUsage() {
     return "usage: quellet-host [--return FILE] [--key TEXT] [--start ID] [--script FILE] "
-           "[--monkey SEED [--steps N] [--seconds S]] [SVCTOOLS] [/V]";
+           "[--monkey SEED [--steps N] [--seconds S]] [--shots FOLDER [--shot-suffix TEXT]] "
+           "[SVCTOOLS] [/V]";
 }

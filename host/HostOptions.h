@@ -13,6 +13,8 @@ struct THostOptions {
     quint32 monkeySeed = 1;
     int monkeySteps = 500;
     int monkeySeconds = 20;
+    QString shotsFolder; // set: save a picture of every screen there and exit (HostShots)
+    QString shotsSuffix = "shot";
     QString error; // set when the command line could not be read
 };
 

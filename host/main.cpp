@@ -2,11 +2,13 @@
 // loads the library from beside itself, starts the interview on a return and, when the module
 // reports back, shows where the interview stopped, frees the module and unloads it. With
 // --script it drives the module through a scenario instead (see ScenarioRunner), with --monkey
-// through a seeded random user (see HostMonkey).
+// through a seeded random user (see HostMonkey), with --shots it saves a picture of every screen
+// (see HostShots).
 
 #include "DemoReturn.h"
 #include "HostMonkey.h"
 #include "HostOptions.h"
+#include "HostShots.h"
 #include "HostWindow.h"
 #include "ModuleLibrary.h"
 #include "ScenarioRunner.h"
@@ -77,6 +79,11 @@ int main(int argc, char** argv) {
     const QString returnFile =
         options.returnFile.isEmpty() ? DemoReturnPath(options.keyText) : options.returnFile;
     host.ShowStatus("The interview is running on " + returnFile + ".");
+    if (!options.shotsFolder.isEmpty())
+        return RenderEveryScreen(module, host, returnFile, options.keyText, options.shotsFolder,
+                                 options.shotsSuffix) < 0
+                   ? 1
+                   : 0;
 
     std::unique_ptr<TScenarioRunner> runner;
     std::unique_ptr<THostMonkey> monkey;
