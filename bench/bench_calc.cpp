@@ -1,5 +1,7 @@
-// The family calculation on the large family (LargeFamily.h).
+// The family calculation on a large family: 20 dependants with 20 change-of-circumstance rows
+// and 4 overseas trips each, 5 spouses and a 10-row marital status table.
 
+#include "../tests/calc/FamilyBuilder.h"
 #include "../tests/calc/LargeFamily.h"
 
 #include "ATICalcs.h"

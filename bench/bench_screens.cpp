@@ -7,6 +7,7 @@
 #include "../tests/calc/LargeFamily.h"
 
 #include "DataFile.h"
+#include "FieldStore.h"
 #include "FixtureScreens.h"
 #include "Frame.h"
 #include "Prompter.h"

@@ -1,15 +1,20 @@
 #include "LargeFamily.h"
 
-#include "ATICalcs.h"
+#include "FamilyBuilder.h"
+
 #include "CalcTags.h"
 #include "Dates.h"
 #include "RunState.h"
 
 #include <string>
 
-using namespace large_family;
-
 namespace {
+
+constexpr int Dependants = 20;
+constexpr int EventsEach = 20;
+constexpr int TripsEach = 4;
+constexpr int Spouses = 5;
+constexpr int MaritalRows = 10;
 
 std::string On(int day) {
     return FormatDate(day);
