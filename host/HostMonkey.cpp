@@ -118,7 +118,8 @@ void THostMonkey::Start() {
 void THostMonkey::Step() {
     if (finished_) return;
     LetPostedEventsRun();
-    if (const QString failure = CheckScreens(); !failure.isEmpty()) return Finish(failure);
+    if (failure_.isEmpty()) failure_ = CheckScreens();
+    if (!failure_.isEmpty()) return Finish(failure_);
     if (ended_ || steps_ >= limits_.steps || clock_.elapsed() > limits_.seconds * 1000)
         return Finish({});
     ++steps_;
@@ -250,6 +251,8 @@ void THostMonkey::ChooseComboItem() {
 // The answer runs from a posted call, not inside the watch's own timeout: a box it opens runs a
 // nested loop, in which the watch must fire again to answer that one.
 void THostMonkey::AnswerOpenModal() {
+    // Inside a box's loop too, a switch half done must not leave two screens.
+    if (failure_.isEmpty()) failure_ = CheckScreens();
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
         dialogActs_ = 0;

@@ -57,6 +57,7 @@ private:
     int steps_ = 0;
     int dialogActs_ = 0;
     bool answerPending_ = false;
+    QString failure_;
     bool ended_ = false;
     bool finished_ = false;
 };
