@@ -14,6 +14,7 @@
 #include "Prompter.h"
 #include "RunState.h"
 #include "ScreenRegistry.h"
+#include "TaxEdit.h"
 #include "TextLbl.h"
 #include "XGrid.h"
 #include "vesk2004.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,6 +72,26 @@ bool ReadBefore(const QWidget* a, const QWidget* b) {
     return a->y() < b->y();
 }
 
+// An edit made before the scroll box above it, whose text is a marked-up label: in creation
+// order the label would be read after the edit.
+class TScrollBoxScreen : public TChildForm {
+public:
+    TScrollBoxScreen() {
+        auto* edit = new TTaxEdit(this);
+        edit->setObjectName("edtAnswer");
+        edit->setGeometry(16, 200, 160, 24);
+        auto* box = new QScrollArea(this);
+        box->setObjectName("ScrollBox1");
+        box->setGeometry(16, 16, 500, 150);
+        auto* text = new TTextLbl;
+        text->setObjectName("TextLblLong");
+        text->setText({"A long explanation that scrolls."});
+        text->resize(480, 300);
+        box->setWidget(text);
+    }
+};
+constexpr int ScrollBoxScreenId = 7807;
+
 } // namespace
 
 class TAccessibilityTest : public QObject {
@@ -82,6 +104,7 @@ private slots:
     void unnamedControlsTakeTheNearestLabel();
     void everyScreenUnderTheVisionAids_data();
     void everyScreenUnderTheVisionAids();
+    void labelInAScrollBoxIsReadWithTheBox();
 
 private:
     bool Run(int id, const QByteArray& claim);
@@ -258,6 +281,22 @@ void TAccessibilityTest::everyScreenUnderTheVisionAids() {
     for (int i = 1; i < met.size(); ++i)
         QVERIFY2(!ReadBefore(met[i], met[i - 1]),
                  qPrintable(Describe(met[i]) + " comes after " + Describe(met[i - 1])));
+}
+
+void TAccessibilityTest::labelInAScrollBoxIsReadWithTheBox() {
+    RegisterTestScreen(ScrollBoxScreenId, [] { return new TScrollBoxScreen; });
+    QVERIFY(Run(ScrollBoxScreenId, {}));
+    MainForm()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(MainForm()));
+    TChildForm* screen = FrameWnd()->Screen();
+    auto* label = screen->findChild<QWidget*>("TextLblLong");
+    QVERIFY(TabStop(label));
+    QCOMPARE(label->nextInFocusChain(), screen->findChild<QWidget*>("edtAnswer"));
+    QString stuck;
+    const QList<QWidget*> met = WalkByKeyboard(screen, stuck);
+    QVERIFY2(stuck.isEmpty(), qPrintable(stuck));
+    QCOMPARE(met, (QList<QWidget*>{screen->findChild<QWidget*>("ScrollBox1"),
+                                   screen->findChild<QWidget*>("edtAnswer")}));
 }
 
 // The host's command line carries "/V"; the test's own arguments follow.
