@@ -42,11 +42,13 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do $$b; done
 
-# The controls gallery rendered offscreen to PNG files under build/screenshots, and the
-# question screens as the scenario scripts' "shot" steps meet them, under build/screenshots/screens.
+# The controls gallery rendered offscreen to PNG files under build/screenshots, the question
+# screens as the scenario scripts' "shot" steps meet them, under build/screenshots/screens, and
+# every screen id on a filled and an empty claim at 1x and 2x, under build/screenshots/ids.
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/examples/gallery/controls-gallery --screenshots $(BUILD)/screenshots
 	@cd $(BUILD) && VESK_SHOTS=$(abspath $(BUILD))/screenshots/screens ctest -j2 -R '^scenario_' >/dev/null
+	@scripts/render-screens.sh $(BUILD)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

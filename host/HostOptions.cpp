@@ -9,6 +9,12 @@ THostOptions ParseHostOptions(const QStringList& arguments) {
             options.error = argument + " needs a value";
             return {};
         };
+        auto number = [&](const char* what) {
+            bool ok = false;
+            const qlonglong read = value().toLongLong(&ok);
+            if (!ok && options.error.isEmpty()) options.error = argument + " needs " + what;
+            return int(read);
+        };
         if (argument == "--return") {
             options.returnFile = value();
         } else if (argument == "--key") {
@@ -16,9 +22,18 @@ THostOptions ParseHostOptions(const QStringList& arguments) {
         } else if (argument == "--script") {
             options.scriptFile = value();
         } else if (argument == "--start") {
-            bool ok = false;
-            options.startScreen = value().toInt(&ok);
-            if (!ok && options.error.isEmpty()) options.error = "--start needs a screen id";
+            options.startScreen = number("a screen id");
+        } else if (argument == "--shots") {
+            options.shotsFolder = value();
+        } else if (argument == "--shot-suffix") {
+            options.shotsSuffix = value();
+        } else if (argument == "--monkey") {
+            options.monkey = true;
+            options.monkeySeed = quint32(number("a seed"));
+        } else if (argument == "--steps") {
+            options.monkeySteps = number("a number");
+        } else if (argument == "--seconds") {
+            options.monkeySeconds = number("a number");
         } else if (argument.compare("SVCTOOLS", Qt::CaseInsensitive) != 0 &&
                    argument.compare("/V", Qt::CaseInsensitive) != 0 &&
                    !argument.startsWith("-platform")) {
@@ -30,5 +45,6 @@ THostOptions ParseHostOptions(const QStringList& arguments) {
 
 QString HostUsage() {
     return "usage: quellet-host [--return FILE] [--key TEXT] [--start ID] [--script FILE] "
+           "[--monkey SEED [--steps N] [--seconds S]] [--shots FOLDER [--shot-suffix TEXT]] "
            "[SVCTOOLS] [/V]";
 }

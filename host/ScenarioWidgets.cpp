@@ -21,12 +21,12 @@ namespace {
 const std::map<QString, QString> toolBarNames = {
     {"Save", "SaveBtn"}, {"Calculator", "CalculBtn"}, {"Notes", "NotesBtn"}, {"Help", "HelpBtn"}};
 
+} // namespace
+
 bool InModule(const QWidget* widget) {
     const QWidget* window = widget->window();
     return window && window->objectName() != QLatin1String("HostWindow");
 }
-
-} // namespace
 
 QWidget* FindControl(const QString& name) {
     QWidget* hidden = nullptr;

@@ -9,6 +9,8 @@ class QListWidget;
 class QWidget;
 class TModuleLibrary;
 
+// True for a widget of the module's windows, false for the host's own.
+bool InModule(const QWidget* widget);
 // A frame or tool-bar button by its scenario name (Next, Save, ...), or any button by its
 // object name.
 QAbstractButton* FindButton(const QString& name);

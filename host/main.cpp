@@ -1,10 +1,14 @@
 // quellet-host: a replacement for the tax-return program that runs the interview module. It
 // loads the library from beside itself, starts the interview on a return and, when the module
 // reports back, shows where the interview stopped, frees the module and unloads it. With
-// --script it drives the module through a scenario instead (see ScenarioRunner).
+// --script it drives the module through a scenario instead (see ScenarioRunner), with --monkey
+// through a seeded random user (see HostMonkey), with --shots it saves a picture of every screen
+// (see HostShots).
 
 #include "DemoReturn.h"
+#include "HostMonkey.h"
 #include "HostOptions.h"
+#include "HostShots.h"
 #include "HostWindow.h"
 #include "ModuleLibrary.h"
 #include "ScenarioRunner.h"
@@ -75,10 +79,20 @@ int main(int argc, char** argv) {
     const QString returnFile =
         options.returnFile.isEmpty() ? DemoReturnPath(options.keyText) : options.returnFile;
     host.ShowStatus("The interview is running on " + returnFile + ".");
+    if (!options.shotsFolder.isEmpty())
+        return RenderEveryScreen(module, host, returnFile, options.keyText, options.shotsFolder,
+                                 options.shotsSuffix) < 0
+                   ? 1
+                   : 0;
 
     std::unique_ptr<TScenarioRunner> runner;
+    std::unique_ptr<THostMonkey> monkey;
     if (!options.scriptFile.isEmpty()) {
         runner = std::make_unique<TScenarioRunner>(module, host, steps);
+    } else if (options.monkey) {
+        monkey = std::make_unique<THostMonkey>(
+            module, host,
+            TMonkeyLimits{options.monkeySeed, options.monkeySteps, options.monkeySeconds});
     } else {
         QObject::connect(&host, &THostWindow::InterviewDone, &host,
                          [&] { ReportEnd(module, host, false); });
@@ -88,5 +102,6 @@ int main(int argc, char** argv) {
     module.Run(host.winId(), host.winId(), returnFile, options.keyText, options.startScreen,
                QRect(60, 40, 800, 600), false, false);
     if (runner) runner->Start();
+    if (monkey) monkey->Start();
     return app.exec();
 }

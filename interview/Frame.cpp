@@ -2,6 +2,7 @@
 
 #include "ui_Frame.h"
 
+#include "AccessibleNames.h"
 #include "ChildForm.h"
 #include "ControlBinding.h"
 #include "Cp1252.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
 #include <QUrl>
@@ -331,6 +333,7 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     screen->show();
     screen->raise();
     screen->FormShow();
+    if (state.VisionImpairedMode) NameUnnamedControls(screen, screen->Caption());
     if (!screen->Caption().isEmpty()) titleLabel_->setText(screen->Caption());
     if (!navigator_->isHidden()) navigator_->SelectItemByScreenID(screenId_);
     btnNext_->setVisible(btnNo_->isHidden());
@@ -375,6 +378,29 @@ void TFrameWnd::FocusScreen() {
     }
 }
 
+namespace {
+
+// The parent's children by position, each followed by the stops inside it when it is a mere
+// container (a panel, a scroll box): a label the vision aids make a tab stop inside a scroll box
+// is read with the box, not wherever it was created.
+QList<QWidget*> TabStopsByPosition(QWidget* parent) {
+    QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+        if (std::abs(a->y() - b->y()) < 12) return a->x() < b->x();
+        return a->y() < b->y();
+    });
+    QList<QWidget*> stops;
+    for (QWidget* child : children) {
+        stops << child;
+        if (!(child->focusPolicy() & Qt::TabFocus) || qobject_cast<QScrollArea*>(child))
+            for (QWidget* inner : TabStopsByPosition(child))
+                if (inner->focusPolicy() & Qt::TabFocus) stops << inner;
+    }
+    return stops;
+}
+
+} // namespace
+
 void TFrameWnd::ApplyVisionTabOrder(TChildForm* screen) {
     QList<QWidget*> labels;
     for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
@@ -384,13 +410,9 @@ void TFrameWnd::ApplyVisionTabOrder(TChildForm* screen) {
     if (!screen->TabToTextLabels) return;
     for (QWidget* label : labels)
         label->setFocusPolicy(Qt::StrongFocus);
-    QList<QWidget*> children = screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
-        if (std::abs(a->y() - b->y()) < 12) return a->x() < b->x();
-        return a->y() < b->y();
-    });
-    for (int i = 1; i < children.size(); ++i)
-        QWidget::setTabOrder(children[i - 1], children[i]);
+    const QList<QWidget*> stops = TabStopsByPosition(screen);
+    for (int i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
 }
 
 void TFrameWnd::EndInterview() {
