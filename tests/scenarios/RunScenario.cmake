@@ -7,12 +7,20 @@ execute_process(COMMAND ${TOOL} build ${RETURN_JSON} ${RETURN_FILE} --key ${KEY}
 if(NOT built EQUAL 0)
     message(FATAL_ERROR "could not build the return from ${RETURN_JSON}")
 endif()
-execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key ${KEY} ${ARGS}
-    WORKING_DIRECTORY ${WORK}
-    RESULT_VARIABLE passed
-    TIMEOUT 60)
-if(NOT passed EQUAL 0)
-    message(FATAL_ERROR "scenario failed (${passed})")
+function(run_host script arguments)
+    execute_process(COMMAND ${HOST} --script ${script} --return ${RETURN_FILE} --key ${KEY}
+            ${arguments}
+        WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE passed
+        TIMEOUT 60)
+    if(NOT passed EQUAL 0)
+        message(FATAL_ERROR "scenario ${script} failed (${passed})")
+    endif()
+endfunction()
+run_host(${SCRIPT} "${ARGS}")
+# A second session: the host started afresh on the return the first one saved.
+if(THEN_SCRIPT)
+    run_host(${THEN_SCRIPT} "${THEN_ARGS}")
 endif()
 
 # What the calculation reads from the saved return, against the expected text.
