@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -98,8 +99,7 @@ void TScenarioRunner::AnswerOpenBox() {
         return;
     }
     if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !box) {
-        boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
-        dialog->reject();
+        AnswerDialog(dialog);
         return;
     }
     if (!box || !box->isVisible()) return;
@@ -129,6 +129,33 @@ void TScenarioRunner::AnswerOpenBox() {
         }
     boxFailure_ = "the message box has no button " + answer.button;
     box->done(QMessageBox::Cancel);
+}
+
+// Another dialog (the save box) is answered by its caption: the queued answer names a button.
+void TScenarioRunner::AnswerDialog(QDialog* dialog) {
+    if (!dialog->isVisible() || dialog == answeredDialog_) return;
+    const bool queued = !answers_.empty() && !answers_.front().typed &&
+                        dialog->windowTitle().startsWith(answers_.front().textStart);
+    if (!queued) {
+        boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
+        dialog->reject();
+        return;
+    }
+    const TQueuedAnswer answer = answers_.front();
+    answers_.pop_front();
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->isVisible() &&
+            ButtonCaption(button).compare(answer.button, Qt::CaseInsensitive) == 0) {
+            // Pressed from the event loop, so that the boxes the button opens are answered too.
+            answeredDialog_ = dialog;
+            QTimer::singleShot(0, button, [this, button] {
+                QTest::mouseClick(button, Qt::LeftButton);
+                answeredDialog_ = nullptr;
+            });
+            return;
+        }
+    boxFailure_ = dialog->windowTitle() + " has no button " + answer.button;
+    dialog->reject();
 }
 
 void TScenarioRunner::AnswerInputBox(QInputDialog* box) {
@@ -172,6 +199,7 @@ QString TScenarioRunner::Execute(const QStringList& step) {
     }
     if (verb == "shot" && needs(2)) return Shot(step[1]);
     if (verb == "topic" && needs(2)) return Topic(step[1]);
+    if (verb == "key" && needs(2)) return Key(step[1]);
     return "cannot read the step: " + step.join(' ');
 }
 
@@ -230,6 +258,17 @@ QString TScenarioRunner::Select(const QStringList& step) {
         return {};
     }
     return "no combo box or list box " + step[1];
+}
+
+// A key press where the focus is, as a keyboard user makes it: shortcuts and mnemonics apply.
+QString TScenarioRunner::Key(const QString& keyText) {
+    const QKeySequence sequence = QKeySequence::fromString(keyText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return "cannot read the key " + keyText;
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) return "no control has the focus";
+    QTest::keyClick(focused, sequence[0].key(), sequence[0].keyboardModifiers());
+    return {};
 }
 
 QString TScenarioRunner::Topic(const QString& caption) {

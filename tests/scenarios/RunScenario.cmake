@@ -18,9 +18,18 @@ function(run_host script arguments)
     endif()
 endfunction()
 run_host(${SCRIPT} "${ARGS}")
-# A second session: the host started afresh on the return the first one saved.
+# A second session: the host started afresh on the return the first one saved, at the screen
+# its header says the user was on.
 if(THEN_SCRIPT)
-    run_host(${THEN_SCRIPT} "${THEN_ARGS}")
+    execute_process(COMMAND ${TOOL} dump ${RETURN_FILE} --key ${KEY}
+        OUTPUT_VARIABLE saved RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "the saved return could not be read")
+    endif()
+    string(JSON section GET "${saved}" section)
+    string(JSON item GET "${saved}" item)
+    math(EXPR stopped "${section} * 100 + ${item}")
+    run_host(${THEN_SCRIPT} "${THEN_ARGS};--start;${stopped}")
 endif()
 
 # What the calculation reads from the saved return, against the expected text.
