@@ -43,6 +43,7 @@ private:
     QString Shot(const QString& name);
     QString Topic(const QString& caption);
     QString Key(const QString& keyText);
+    static void WaitForPressedButton(QWidget* window);
     QString Expect(const QStringList& step);
     void AnswerOpenBox();
     void AnswerInputBox(class QInputDialog* box);
