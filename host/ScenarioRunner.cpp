@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -98,8 +100,7 @@ void TScenarioRunner::AnswerOpenBox() {
         return;
     }
     if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !box) {
-        boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
-        dialog->reject();
+        AnswerDialog(dialog);
         return;
     }
     if (!box || !box->isVisible()) return;
@@ -129,6 +130,33 @@ void TScenarioRunner::AnswerOpenBox() {
         }
     boxFailure_ = "the message box has no button " + answer.button;
     box->done(QMessageBox::Cancel);
+}
+
+// Another dialog (the save box) is answered by its caption: the queued answer names a button.
+void TScenarioRunner::AnswerDialog(QDialog* dialog) {
+    if (!dialog->isVisible() || dialog == answeredDialog_) return;
+    const bool queued = !answers_.empty() && !answers_.front().typed &&
+                        dialog->windowTitle().startsWith(answers_.front().textStart);
+    if (!queued) {
+        boxFailure_ = "a dialog opened that no step can answer: " + dialog->windowTitle();
+        dialog->reject();
+        return;
+    }
+    const TQueuedAnswer answer = answers_.front();
+    answers_.pop_front();
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->isVisible() &&
+            ButtonCaption(button).compare(answer.button, Qt::CaseInsensitive) == 0) {
+            // Pressed from the event loop, so that the boxes the button opens are answered too.
+            answeredDialog_ = dialog;
+            QTimer::singleShot(0, button, [this, button] {
+                QTest::mouseClick(button, Qt::LeftButton);
+                answeredDialog_ = nullptr;
+            });
+            return;
+        }
+    boxFailure_ = dialog->windowTitle() + " has no button " + answer.button;
+    dialog->reject();
 }
 
 void TScenarioRunner::AnswerInputBox(QInputDialog* box) {
@@ -172,6 +200,14 @@ QString TScenarioRunner::Execute(const QStringList& step) {
     }
     if (verb == "shot" && needs(2)) return Shot(step[1]);
     if (verb == "topic" && needs(2)) return Topic(step[1]);
+    if (verb == "key" && needs(2)) {
+        // "key Shift+Tab 4" presses it four times.
+        const int times = step.size() >= 3 ? step[2].toInt() : 1;
+        if (times < 1) return "cannot read the count of " + step.join(' ');
+        for (int i = 0; i < times; ++i)
+            if (QString failure = Key(step[1]); !failure.isEmpty()) return failure;
+        return {};
+    }
     return "cannot read the step: " + step.join(' ');
 }
 
@@ -230,6 +266,37 @@ QString TScenarioRunner::Select(const QStringList& step) {
         return {};
     }
     return "no combo box or list box " + step[1];
+}
+
+// A mnemonic presses its button and releases it a moment later: the click comes then.
+void TScenarioRunner::WaitForPressedButton(QWidget* window) {
+    QPointer<QWidget> watched = window;
+    auto pressed = [&] {
+        if (!watched) return false;
+        const auto buttons = watched->findChildren<QAbstractButton*>();
+        return std::any_of(buttons.begin(), buttons.end(),
+                           [](const QAbstractButton* button) { return button->isDown(); });
+    };
+    for (int waited = 0; pressed() && waited < 1000; waited += 10)
+        QTest::qWait(10);
+}
+
+// A key press where the focus is, as a keyboard user makes it: shortcuts and mnemonics apply.
+QString TScenarioRunner::Key(const QString& keyText) {
+    const QKeySequence sequence = QKeySequence::fromString(keyText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return "cannot read the key " + keyText;
+    // A message box that has closed may leave no window active, and shortcuts need one.
+    if (QWidget* module = FindControl("ClientPanel"); module && !module->isActiveWindow()) {
+        module->activateWindow();
+        QApplication::processEvents();
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) return "no control has the focus";
+    QWidget* window = focused->window(); // the key may switch screens and destroy the control
+    QTest::keyClick(focused, sequence[0].key(), sequence[0].keyboardModifiers());
+    WaitForPressedButton(window);
+    return {};
 }
 
 QString TScenarioRunner::Topic(const QString& caption) {
@@ -301,6 +368,14 @@ QString TScenarioRunner::Expect(const QStringList& step) {
         if (!done_) return "the interview has not ended";
         const int id = module_.FailedScreenIndex();
         return id == step[2].toInt() ? QString() : QString("the interview ended at %1").arg(id);
+    }
+    if (what == "focus" && step.size() >= 3) {
+        // The control itself or the one whose part has the focus (a cell editor, a line edit).
+        for (QWidget* focused = QApplication::focusWidget(); focused;
+             focused = focused->parentWidget())
+            if (focused->objectName() == step[2]) return {};
+        QWidget* focused = QApplication::focusWidget();
+        return QString("the focus is on \"%1\"").arg(focused ? focused->objectName() : "");
     }
     if (what == "closed") return closed_ ? QString() : "the module was not closed";
     if (what == "text" && step.size() >= 4) {

@@ -11,6 +11,7 @@
 #include <deque>
 #include <optional>
 
+class QDialog;
 class QWidget;
 class THostWindow;
 class TModuleLibrary;
@@ -41,9 +42,12 @@ private:
     QString Cell(const QStringList& step, bool pick);
     QString Shot(const QString& name);
     QString Topic(const QString& caption);
+    QString Key(const QString& keyText);
+    static void WaitForPressedButton(QWidget* window);
     QString Expect(const QStringList& step);
     void AnswerOpenBox();
     void AnswerInputBox(class QInputDialog* box);
+    void AnswerDialog(class QDialog* dialog);
     void Finish(const QString& failure, int line);
     void LetPostedEventsRun();
 
@@ -53,6 +57,7 @@ private:
     int currentLine_ = 0;
     std::deque<TQueuedAnswer> answers_;
     QString boxFailure_;
+    QPointer<QDialog> answeredDialog_; // its button is running
     QTimer boxWatch_;
     bool done_ = false;
     bool closed_ = false;

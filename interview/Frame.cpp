@@ -308,7 +308,12 @@ void TFrameWnd::PresentScreen(TChildForm* screen) {
     auto& state = RunState();
     screen_ = screen;
     state.ScreenShown = true;
-    if (!goingBack_ && (state.CurrentSection != shownSection_ || state.CurrentItem != shownItem_))
+    // A return saved on this screen already ends its history with it: a second entry would make
+    // the first Prev after reopening the return stay where it is.
+    const bool alreadyLast =
+        !state.ScreenHistory.empty() && state.ScreenHistory.back() == screenId_;
+    if (!goingBack_ && !alreadyLast &&
+        (state.CurrentSection != shownSection_ || state.CurrentItem != shownItem_))
         state.ScreenHistory.push_back(screenId_);
     goingBack_ = false;
     shownSection_ = state.CurrentSection;

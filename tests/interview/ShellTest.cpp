@@ -103,6 +103,7 @@ private slots:
     void runWithoutExitAndRepeatedCallsAreHarmless();
     void nextPrevAndYesWalkTheHistory();
     void prevIsRefusedAtTheBlockedItem();
+    void reopenedReturnGoesBackAtOnce();
     void showPrevListsTheLastScreensNewestFirst();
     void answerKeepingTheTargetRecreatesWithoutHistory();
     void refusedLeaveCheckKeepsScreenAndTarget();
@@ -238,6 +239,19 @@ void TShellTest::nextPrevAndYesWalkTheHistory() {
     QCOMPARE(ShownId(), FixtureIntroId);
     QCOMPARE(history, std::vector<int32_t>{7803});
     QVERIFY(prompter_->boxes.empty());
+}
+
+// The return saved on a screen is started again on it: its history already ends there.
+void TShellTest::reopenedReturnGoesBackAtOnce() {
+    Run(FixtureIntroId);
+    Click(FrameWnd()->NextButton());
+    QCOMPARE(ShownId(), FixtureQuestionId);
+    QCOMPARE(int(FreeDLLResources()), 1);
+    Run(FixtureQuestionId);
+    QCOMPARE(RunState().ScreenHistory, (std::vector<int32_t>{7803, 7804}));
+    Click(FrameWnd()->PrevButton());
+    QCOMPARE(ShownId(), FixtureIntroId);
+    QCOMPARE(RunState().ScreenHistory, std::vector<int32_t>{7803});
 }
 
 void TShellTest::prevIsRefusedAtTheBlockedItem() {

@@ -7,12 +7,29 @@ execute_process(COMMAND ${TOOL} build ${RETURN_JSON} ${RETURN_FILE} --key ${KEY}
 if(NOT built EQUAL 0)
     message(FATAL_ERROR "could not build the return from ${RETURN_JSON}")
 endif()
-execute_process(COMMAND ${HOST} --script ${SCRIPT} --return ${RETURN_FILE} --key ${KEY} ${ARGS}
-    WORKING_DIRECTORY ${WORK}
-    RESULT_VARIABLE passed
-    TIMEOUT 60)
-if(NOT passed EQUAL 0)
-    message(FATAL_ERROR "scenario failed (${passed})")
+function(run_host script arguments)
+    execute_process(COMMAND ${HOST} --script ${script} --return ${RETURN_FILE} --key ${KEY}
+            ${arguments}
+        WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE passed
+        TIMEOUT 60)
+    if(NOT passed EQUAL 0)
+        message(FATAL_ERROR "scenario ${script} failed (${passed})")
+    endif()
+endfunction()
+run_host(${SCRIPT} "${ARGS}")
+# A second session: the host started afresh on the return the first one saved, at the screen
+# its header says the user was on.
+if(THEN_SCRIPT)
+    execute_process(COMMAND ${TOOL} dump ${RETURN_FILE} --key ${KEY}
+        OUTPUT_VARIABLE saved RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "the saved return could not be read")
+    endif()
+    string(JSON section GET "${saved}" section)
+    string(JSON item GET "${saved}" item)
+    math(EXPR stopped "${section} * 100 + ${item}")
+    run_host(${THEN_SCRIPT} "${THEN_ARGS};--start;${stopped}")
 endif()
 
 # What the calculation reads from the saved return, against the expected text.
