@@ -109,6 +109,10 @@ THostMonkey::~THostMonkey() {
         QDesktopServices::unsetUrlHandler(scheme);
 }
 
+void THostMonkey::WatchBoxes() {
+    modalWatch_.start();
+}
+
 void THostMonkey::Start() {
     clock_.start();
     modalWatch_.start();

@@ -26,6 +26,8 @@ public:
     THostMonkey(TModuleLibrary& module, THostWindow& host, const TMonkeyLimits& limits);
     ~THostMonkey() override;
     // Runs from the event loop; quits the application with 0, or 1 when a check failed.
+    // Boxes the module opens while it starts (before Start) are answered too.
+    void WatchBoxes();
     void Start();
 
 private slots:

@@ -40,6 +40,10 @@ TScenarioRunner::TScenarioRunner(TModuleLibrary& module, THostWindow& host,
     connect(&boxWatch_, &QTimer::timeout, this, &TScenarioRunner::AnswerOpenBox);
 }
 
+void TScenarioRunner::WatchBoxes() {
+    boxWatch_.start();
+}
+
 void TScenarioRunner::Start() {
     boxWatch_.start();
     QTimer::singleShot(0, this, &TScenarioRunner::RunNextStep);

@@ -22,6 +22,8 @@ class TScenarioRunner : public QObject {
 public:
     TScenarioRunner(TModuleLibrary& module, THostWindow& host, QVector<TScenarioStep> steps);
     // Runs the steps from the event loop; quits the application with 0 (pass) or 1 when done.
+    // Boxes the module opens while it starts (before Start) are answered too.
+    void WatchBoxes();
     void Start();
 
 private:

@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
         QObject::connect(&host, &THostWindow::InterviewClosed, &host,
                          [&] { ReportEnd(module, host, true); });
     }
+    if (runner) runner->WatchBoxes();
+    if (monkey) monkey->WatchBoxes();
     module.Run(host.winId(), host.winId(), returnFile, options.keyText, options.startScreen,
                QRect(60, 40, 800, 600), false, false);
     if (runner) runner->Start();
