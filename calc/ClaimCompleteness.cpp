@@ -29,9 +29,11 @@ void Warn(TStringList& warnings, int item, int instance, const std::string& text
 bool NeedsMaritalStatusTable() {
     const std::string hadSpouse = FieldAsText(TagHadSpouse);
     if (hadSpouse.empty() || hadSpouse == "0") return false;
-    // A spouse on 1 July who stayed, in a family that is not blended, needs no table.
-    return !(FieldChecked(TagNoSeparation) && FieldChecked(TagNotBlended) &&
-             FieldChecked(TagSpouseAtStart));
+    // A spouse on 1 July who stayed, in a family that is not blended, needs no table. Those
+    // answers are only asked with one spouse and stay behind when another is added later.
+    const bool oneSteadySpouse = FieldChecked(TagNoSeparation) && FieldChecked(TagNotBlended) &&
+                                 FieldChecked(TagSpouseAtStart);
+    return !oneSteadySpouse || WorksheetInstanceCount(SpouseGroup) > 1;
 }
 
 // The first day of the year that not exactly one dated row covers, or nullopt.

@@ -29,6 +29,14 @@ QString ButtonCaption(const QAbstractButton* button) {
     return button->text().remove('&');
 }
 
+// A closed message box or combo-box popup may leave no window active, and then a click gives
+// no focus and leaving a control runs none of its exit checks.
+void ActivateWindowOf(QWidget* control) {
+    if (control->isActiveWindow()) return;
+    control->activateWindow();
+    QApplication::processEvents();
+}
+
 } // namespace
 
 TScenarioRunner::TScenarioRunner(TModuleLibrary& module, THostWindow& host,
@@ -240,6 +248,7 @@ QString TScenarioRunner::Type(const QStringList& step) {
     QWidget* control = FindControl(step[1]);
     if (!control) return "no control " + step[1];
     if (!control->isVisible() || !control->isEnabled()) return step[1] + " cannot take input";
+    ActivateWindowOf(control);
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
     control->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(control, Qt::Key_End);
@@ -333,11 +342,7 @@ QString TScenarioRunner::Cell(const QStringList& step, bool pick) {
     if (!index.isValid())
         return QString("grid %1 has no cell %2 %3").arg(step[1], step[2], step[3]);
     grid->scrollTo(index);
-    // A message box that has closed may leave no window active, and then a click gives no focus.
-    if (!grid->isActiveWindow()) {
-        grid->activateWindow();
-        QApplication::processEvents();
-    }
+    ActivateWindowOf(grid);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     QWidget* editor = QApplication::focusWidget();
     if (!editor) return "the cell took no focus";

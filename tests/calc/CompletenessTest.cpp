@@ -34,6 +34,13 @@ TEST_F(CompletenessTest, SpouseAllYearNeedsNoMaritalStatusTable) {
     EXPECT_EQ(Warnings(), TLines{});
 }
 
+// The one-spouse answers stay behind when a second spouse is added later: the table decides.
+TEST_F(CompletenessTest, SecondSpouseNeedsTheTableDespiteTheOneSpouseAnswers) {
+    Settled().Spouse("Sam").SpouseAllYear().Spouse("Alex").MaritalStatus("Sam", "01/07/2003",
+                                                                         "30/06/2004");
+    EXPECT_EQ(Warnings(), TLines{"21|1|Alex Not in marital status table"});
+}
+
 TEST_F(CompletenessTest, MaritalStatusTableRequiredOnceThereWasASpouse) {
     Settled().Spouse("Sam").HadSpouse(true);
     EXPECT_EQ(Warnings(), TLines{"21|-1|Family circumstance period table needs to be completed"});
@@ -132,7 +139,12 @@ TEST_F(CompletenessTest, DependantMaintenanceRequiredForRelevantChildren) {
 }
 
 TEST_F(CompletenessTest, SpousalMaintenanceOnlyWithPayers) {
-    Settled().Spouse("Sam").Spouse(Partner("Alex").MaintenanceDone()).SpouseAllYear();
+    Settled()
+        .Spouse("Sam")
+        .Spouse(Partner("Alex").MaintenanceDone())
+        .HadSpouse(true)
+        .MaritalStatus("Sam", "01/07/2003", "31/12/2003")
+        .MaritalStatus("Alex", "01/01/2004", "30/06/2004");
     int failing = -2;
     EXPECT_TRUE(MaintenanceComplete(SpouseGroup, failing, true));
     EXPECT_FALSE(MaintenanceComplete(SpouseGroup, failing, false));
