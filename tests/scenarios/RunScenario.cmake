@@ -46,3 +46,10 @@ function(expect_tool_output command expected_file)
 endfunction()
 expect_tool_output(check "${EXPECT_CHECK}")
 expect_tool_output(relevant "${EXPECT_RELEVANT}")
+
+# Whatever the interview did, the return it saved reads back whole.
+execute_process(COMMAND ${TOOL} dump ${RETURN_FILE} --key ${KEY}
+    OUTPUT_QUIET ERROR_VARIABLE dump_errors RESULT_VARIABLE dumped)
+if(NOT dumped EQUAL 0)
+    message(FATAL_ERROR "the saved return does not load: ${dump_errors}")
+endif()
