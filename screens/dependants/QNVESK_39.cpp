@@ -78,6 +78,6 @@ void TQVESK_39::FinalCheck(QObject*, TCloseAction&) {
         FirstPeriodLongEnough(grid, DayOf(earliestYear, 7, 1), FirstPeriodMessage(earliestYear)) &&
         PeriodRowsInOrder(grid) &&
         (FrameWnd()->GoingBack() || PeriodInIncomeYear(grid, IncomeYearMessage)) &&
-        PeriodsApart(grid);
+        PeriodsApart(grid, "Dates for periods overseas cannot overlap.");
     if (!passed) RunState().ScreenValid = false;
 }

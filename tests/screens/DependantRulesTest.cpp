@@ -7,11 +7,11 @@
 #include "Dates.h"
 #include "FieldStore.h"
 #include "Lookups.h"
+#include "OverseasPeriods.h"
 #include "RunState.h"
 #include "XGrid.h"
 #include "dependants/ChangeTable.h"
 #include "dependants/DependantRules.h"
-#include "dependants/OverseasPeriods.h"
 
 #include <QTest>
 
@@ -284,14 +284,14 @@ private slots:
         QTEST(FirstPeriodLongEnough(*grid, DayOf(2000, 7, 1), "short"), "firstLongEnough");
         QTEST(PeriodRowsInOrder(*grid), "inOrder");
         QTEST(PeriodInIncomeYear(*grid, "none"), "inIncomeYear");
-        QTEST(PeriodsApart(*grid), "apart");
+        QTEST(PeriodsApart(*grid, "Dates for periods overseas cannot overlap."), "apart");
     }
 
     // The later row is the one reported: seen from the open row, its period lies inside.
     void overlapNamesBothPeriods() {
         TScriptedPrompter prompter;
         auto grid = Trips({"01/06/2003|", "01/01/2004|01/02/2004"});
-        QVERIFY(!PeriodsApart(*grid));
+        QVERIFY(!PeriodsApart(*grid, "Dates for periods overseas cannot overlap."));
         QCOMPARE(Messages(prompter),
                  QStringList{"Dates for periods overseas cannot overlap.\rThe period 01/01/2004 "
                              "to 01/02/2004 overlaps with\rthe period 01/06/2003 to ."});

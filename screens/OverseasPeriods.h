@@ -13,8 +13,9 @@ bool FirstPeriodLongEnough(TXGrid& grid, int earliestDay, const QString& message
 bool PeriodRowsInOrder(TXGrid& grid);
 // Some period touches the income year, an empty return counting as still away.
 bool PeriodInIncomeYear(const TXGrid& grid, const QString& message);
-// No two periods overlap, an empty return counting as 1 January 3000.
-bool PeriodsApart(TXGrid& grid);
+// No two periods overlap, an empty return counting as 1 January 3000. The message names both
+// periods after its first line, which is each screen's own.
+bool PeriodsApart(TXGrid& grid, const QString& firstLine);
 // Some row has a departure and no return.
 bool OpenEndedPeriod(const TXGrid& grid);
 // The departure of the first row that has a departure and no return, else empty.

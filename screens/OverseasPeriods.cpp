@@ -1,7 +1,6 @@
 #include "OverseasPeriods.h"
 
 #include "Dates.h"
-#include "DependantRules.h"
 #include "ScreenHelpers.h"
 #include "XGrid.h"
 
@@ -19,6 +18,10 @@ std::optional<int> CellDay(const TXGrid& grid, int col, int row) {
 
 bool Empty(const TXGrid& grid, int col, int row) {
     return grid.Cells(col, row).trimmed().isEmpty();
+}
+
+QString DayText(int day) {
+    return QString::fromStdString(FormatDate(day));
 }
 
 bool Refuse(TXGrid& grid, int row, const QString& message) {
@@ -63,7 +66,7 @@ bool PeriodInIncomeYear(const TXGrid& grid, const QString& message) {
     return false;
 }
 
-bool PeriodsApart(TXGrid& grid) {
+bool PeriodsApart(TXGrid& grid, const QString& firstLine) {
     auto period = [&grid](int row) {
         const auto back = CellDay(grid, ReturnCol, row);
         return std::pair{*CellDay(grid, DepartureCol, row), back ? *back : NeverDate};
@@ -78,10 +81,10 @@ bool PeriodsApart(TXGrid& grid) {
                 (otherFrom <= from && from <= otherTo) || (otherFrom <= to && to <= otherTo);
             if (!overlap) continue;
             return Refuse(grid, i,
-                          "Dates for periods overseas cannot overlap.\rThe period " +
-                              DayText(from) + " to " + DayText(to) + " overlaps with" + "\r" +
-                              "the period " + grid.Cells(DepartureCol, j) + " to " +
-                              grid.Cells(ReturnCol, j) + ".");
+                          firstLine + "\rThe period " + DayText(from) + " to " + DayText(to) +
+                              " overlaps with" + "\r" + "the period " +
+                              grid.Cells(DepartureCol, j) + " to " + grid.Cells(ReturnCol, j) +
+                              ".");
         }
     }
     return true;
