@@ -9,6 +9,7 @@
 #include "DataFile.h"
 #include "FieldStore.h"
 #include "Frame.h"
+#include "ModuleText.h"
 #include "NavigatorData.h"
 #include "Prompter.h"
 #include "RunState.h"
@@ -24,14 +25,6 @@
 namespace {
 
 const std::string Key = "12345678";
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 // Every section answered up to the maintenance of the dependants, so that the navigator walks
 // all its rules, the maintenance relevance of twenty dependants included.

@@ -3,6 +3,7 @@
 
 #include "FieldStore.h"
 #include "Frame.h"
+#include "ModuleText.h"
 #include "Prompter.h"
 #include "vesk2004.h"
 
@@ -18,14 +19,6 @@ namespace {
 
 constexpr int ResidentAllYearId = 7809;
 constexpr int ResidencyTableId = 7810;
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 // A year split into monthly periods, so the checks compare every row with every other.
 TStringList MonthlyResidency() {

@@ -10,6 +10,7 @@
 #include "FieldStore.h"
 #include "FixtureScreens.h"
 #include "Frame.h"
+#include "ModuleText.h"
 #include "Prompter.h"
 #include "RunState.h"
 #include "ScreenRegistry.h"
@@ -34,14 +35,6 @@ namespace {
 const std::string Key = "12345678";
 constexpr double ScreenTarget = 16;
 constexpr double NavigationTarget = 100;
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 // The one class that serves as navigation and validate screen runs the whole-claim checks.
 bool NavigationScreen(int id) {

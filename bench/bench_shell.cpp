@@ -4,6 +4,7 @@
 #include "FixtureScreens.h"
 #include "Frame.h"
 #include "ModuleRun.h"
+#include "ModuleText.h"
 #include "Prompter.h"
 #include "vesk2004.h"
 
@@ -16,14 +17,6 @@
 #include <string>
 
 namespace {
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 struct TRun {
     QTemporaryDir folder;

@@ -11,6 +11,7 @@
 #include "Lookups.h"
 #include "MainForm.h"
 #include "ModuleRun.h"
+#include "ModuleText.h"
 #include "NavigatorData.h"
 #include "NavigatorFrameUnit.h"
 #include "NavigatorTree.h"
@@ -30,14 +31,6 @@
 namespace {
 
 const std::string Key = "12345678";
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 // Screens the navigation screens lead to, owned by other parts of the interview.
 const int TargetIds[] = {7805, 7813, 7817, 7818, 7821, 7823, 7827,

@@ -5,6 +5,7 @@
 #include "FieldStore.h"
 #include "Frame.h"
 #include "MessageBox.h"
+#include "ModuleText.h"
 #include "Prompter.h"
 #include "RunState.h"
 #include "ScriptedPrompter.h"
@@ -19,14 +20,6 @@
 #include <string>
 
 namespace {
-
-std::string Pascal(const std::string& text) {
-    return std::string(1, char(text.size())) + text;
-}
-
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.data());
-}
 
 using TPrepare = std::function<void()>;
 
